@@ -1,0 +1,28 @@
+# Warning, floating-point and runtime settings shared by every target.
+
+# The blend is compared bit for bit with float32 arithmetic: no fused
+# multiply-add and no excess precision may creep in.
+function(blendforge_target_settings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /fp:precise /utf-8)
+    if(BLENDFORGE_WARNINGS_AS_ERRORS)
+      target_compile_options(${target} PRIVATE /WX)
+    endif()
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -pedantic -ffp-contract=off)
+    if(BLENDFORGE_WARNINGS_AS_ERRORS)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()
+
+# A module loaded by a host must need nothing but system DLLs beside it.
+if(MINGW)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# Modules are found by their bare names (Blendforge.dll, Blendforge.so).
+function(blendforge_module target)
+  set_target_properties(${target} PROPERTIES PREFIX "")
+  blendforge_target_settings(${target})
+endfunction()

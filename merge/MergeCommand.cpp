@@ -1,0 +1,3 @@
+#include "plugin/Blendforge.h"
+
+int Blendforge::MergeMorphTargets() { return 0; }

@@ -1,0 +1,3 @@
+#include "plugin/EventDispatch.h"
+
+int DispatchEvent(MQBasePlugin&, MQDocument, int, void*) { return 0; }

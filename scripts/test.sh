@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test suite: native, then Windows under wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh native windows
+ctest --preset native
+ctest --preset windows
+scripts/check-exports.sh build/windows/bin/Blendforge.dll
