@@ -1,0 +1,21 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "plugin/HostFunctionTable.h"
+#include "refhost/Host.h"
+#include "tests/support/PluginModule.h"
+
+// Binds the plug-in's host table to the reference host (already loaded in
+// this process, as a real host is) and gives every test a fresh host.
+class HostTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_EQ(host::BindHostFunctions(ModuleFile("refhost").c_str()), 1)
+        << "the reference host must export every host function";
+  }
+  void SetUp() override { refhost::Host::Instance().Reset(); }
+  void TearDown() override { refhost::Host::Instance().Reset(); }
+
+  refhost::Host& referenceHost() { return refhost::Host::Instance(); }
+};
