@@ -1,0 +1,3 @@
+#include "widgets/MQFrame.h"
+
+MQFrame::MQFrame() { BindNewWidget("frame"); }

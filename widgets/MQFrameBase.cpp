@@ -1,0 +1,5 @@
+#include "widgets/MQFrameBase.h"
+
+MQFrameBase::MQFrameBase() = default;
+
+void MQFrameBase::SetAlignment(const char* alignment) { SetProperty("alignment", alignment); }

@@ -1,0 +1,3 @@
+#include "widgets/MQWindow.h"
+
+MQWindow::MQWindow() : MQWindowBase(GetMainWindowID()) {}

@@ -1,0 +1,6 @@
+#include "widgets/WidgetCall.h"
+
+void SendWidgetValues(WidgetID target, WidgetOp op) {
+  void* emptyList[] = {nullptr};
+  HOST_FN(MQWidget_Value)(target, static_cast<int>(op), emptyList);
+}
