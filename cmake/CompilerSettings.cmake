@@ -26,3 +26,11 @@ function(blendforge_module target)
   set_target_properties(${target} PROPERTIES PREFIX "")
   blendforge_target_settings(${target})
 endfunction()
+
+# AddressSanitizer and UndefinedBehaviorSanitizer over everything, plug-in
+# module included; any finding stops the program.
+option(BLENDFORGE_SANITIZE "Build with AddressSanitizer and UBSan" OFF)
+if(BLENDFORGE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
