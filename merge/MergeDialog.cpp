@@ -1,0 +1,3 @@
+#include "plugin/Blendforge.h"
+
+bool Blendforge::RunMergeDialog() { return false; }
