@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ModuleLoader.h"
+#include "plugin/HostApi.h"
+
+namespace refhost::cli {
+
+// The host version the reference host announces to MQCheckVersion.
+inline constexpr std::uint32_t kHostVersion = 0x4400;
+
+struct PlugInIdentity {
+  std::uint32_t product = 0;
+  std::uint32_t id = 0;
+  std::string name;
+  int type = 0;
+  std::uint32_t versionAnswer = 0;
+  std::vector<std::string> menuStrings;  // MQEnumString from index 0 until null
+};
+
+// A plug-in module loaded and bound the way a host does it: entry points
+// resolved by name, MQCheckVersion with kHostVersion, then MQInit with the
+// path of the reference host library. Each failure throws CliError naming
+// the module and what went wrong.
+class HostedPlugin {
+ public:
+  explicit HostedPlugin(const std::string& path);
+  ~HostedPlugin();
+  HostedPlugin(const HostedPlugin&) = delete;
+  HostedPlugin& operator=(const HostedPlugin&) = delete;
+
+  const PlugInIdentity& identity() const { return identity_; }
+  // MQModifyObject: the plug-in's answer, 1 when it changed the document.
+  int ModifyObject(int index, MQDocument document) const;
+
+ private:
+  using CheckVersion = std::uint32_t (*)(std::uint32_t);
+  using Init = int (*)(const char*);
+  using GetPlugInID = void (*)(std::uint32_t*, std::uint32_t*);
+  using GetText = const char* (*)();
+  using GetType = int (*)();
+  using EnumText = const char* (*)(int);
+  using MenuCommand = int (*)(int, MQDocument);
+
+  void ResolveEntryPoints();
+  void Handshake();
+  void ReadIdentity();
+
+  std::string path_;
+  platform::ModuleHandle module_ = nullptr;
+  CheckVersion checkVersion_ = nullptr;
+  Init init_ = nullptr;
+  GetPlugInID getPlugInID_ = nullptr;
+  GetText getPlugInName_ = nullptr;
+  GetType getPlugInType_ = nullptr;
+  EnumText enumString_ = nullptr;
+  MenuCommand modifyObject_ = nullptr;
+  PlugInIdentity identity_;
+};
+
+}  // namespace refhost::cli

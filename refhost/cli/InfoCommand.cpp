@@ -1,0 +1,40 @@
+#include "refhost/cli/InfoCommand.h"
+
+#include <iomanip>
+
+#include "refhost/cli/HexNumber.h"
+#include "refhost/cli/HostedPlugin.h"
+
+namespace refhost::cli {
+namespace {
+
+const char* TypeName(int type) {
+  if (type == 4) return "object plug-in";
+  if (type == 1 || type == 2) return "file plug-in";
+  if (type == 3 || type == 5) return "menu plug-in";
+  if (type == 6 || type == 7) return "single-string plug-in";
+  return "unknown kind";
+}
+
+std::ostream& Field(std::ostream& out, const std::string& label) {
+  return out << std::left << std::setw(10) << label;
+}
+
+}  // namespace
+
+void RunInfoCommand(const std::string& pluginPath, std::ostream& out) {
+  HostedPlugin plugin(pluginPath);
+  const PlugInIdentity& identity = plugin.identity();
+  Field(out, "plug-in") << pluginPath << "\n";
+  Field(out, "name") << identity.name << "\n";
+  Field(out, "product") << HexNumber(identity.product) << "\n";
+  Field(out, "ID") << HexNumber(identity.id) << "\n";
+  Field(out, "type") << identity.type << " (" << TypeName(identity.type) << ")\n";
+  Field(out, "version") << HexNumber(identity.versionAnswer) << " (its answer to host version "
+                        << HexNumber(kHostVersion) << ")\n";
+  for (std::size_t index = 0; index < identity.menuStrings.size(); ++index)
+    Field(out, "menu " + std::to_string(index)) << identity.menuStrings[index] << "\n";
+  if (identity.menuStrings.empty()) Field(out, "menu") << "(none)\n";
+}
+
+}  // namespace refhost::cli

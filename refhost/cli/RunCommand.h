@@ -1,0 +1,27 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "refhost/cli/DialogAnswers.h"
+
+namespace refhost::cli {
+
+struct RunOptions {
+  std::string plugin;
+  std::string model;
+  std::string output;  // empty: beside the model, its stem + ".merged.obj"
+  std::string object;  // empty: the document's first object
+  int command = 0;
+  DialogAnswers answers;
+};
+
+// `refhost run`: opens the model as a document, makes an object current,
+// runs the plug-in's menu command, answers its dialog and saves the result.
+// Returns the exit status; failures throw CliError or ModelFileError.
+int RunRunCommand(const RunOptions& options, std::ostream& out);
+
+// Where the result goes when no output is given.
+std::string DefaultOutputPath(const std::string& model);
+
+}  // namespace refhost::cli

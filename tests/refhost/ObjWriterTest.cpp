@@ -1,0 +1,149 @@
+#include "refhost/model/ObjWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "refhost/model/ModelFileError.h"
+#include "refhost/model/ObjReader.h"
+#include "tests/merge/MeshBuilder.h"
+#include "tests/support/HostFixture.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+float FromBits(std::uint32_t bits) {
+  float value = 0;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+// Values whose text form is easy to get wrong: signed zero, denormals, the
+// ends of the range, and decimals with no exact binary form.
+const std::vector<float> kAwkwardValues = {
+    0.0f, FromBits(0x80000000), FromBits(0x00000001), FromBits(0x807FFFFF), FLT_MIN,
+    FLT_MAX, -FLT_MAX, 0.1f, 1.0f / 3.0f, 16777217.0f, 1e-40f, 123456.789f, -2.5e-12f,
+    FromBits(0x3F800001)};
+
+class ObjWriterTest : public HostTest {
+ protected:
+  std::string Text(const refhost::Document& document) {
+    std::string text;
+    refhost::WriteObj(document, "out.obj", [&](std::string_view bytes) { text += bytes; });
+    return text;
+  }
+
+  refhost::Document& Reread(const std::string& text) {
+    refhost::Document& document = referenceHost().NewDocument();
+    refhost::ParseObj(text, "out.obj", "out", document);
+    return document;
+  }
+
+  refhost::Document& SmallDocument() {
+    refhost::Document& document = referenceHost().NewDocument();
+    refhost::Object& body = document.AddObject("body");
+    body.AddVertex({0, 0, 0});
+    body.AddVertex({1, 0, 0});
+    body.AddVertex({0, 1, 0});
+    body.AddTextureCoord({0, 0});
+    body.AddTextureCoord({1, 0});
+    body.AddTextureCoord({0, 1});
+    body.AddFace({{0, 1, 2}, {0, 1, 2}});
+    document.AddEmptyPosition();
+    refhost::Object& hat = document.AddObject("hat");
+    hat.AddVertex({0, 0, 1.5f});
+    hat.AddVertex({1, 0, 1.5f});
+    hat.AddVertex({0, 1, 1.5f});
+    hat.AddVertex({7, 7, 7});
+    hat.AddFace({{2, 1, 0}, {}});
+    return document;
+  }
+};
+
+TEST_F(ObjWriterTest, WritesObjectsInDocumentOrderWithFileWideNumbers) {
+  EXPECT_EQ(Text(SmallDocument()),
+            "o body\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 0 1\nf 1/1 2/2 3/3\n"
+            "o hat\nv 0 0 1.5\nv 1 0 1.5\nv 0 1 1.5\nv 7 7 7\nf 6 5 4\n")
+      << "the empty position is skipped and the second object's vertices continue the count";
+}
+
+TEST_F(ObjWriterTest, PositionsReadBackBitExact) {
+  refhost::Document& document = referenceHost().NewDocument();
+  refhost::Object& object = document.AddObject("values");
+  for (std::size_t index = 0; index < kAwkwardValues.size(); ++index) {
+    float value = kAwkwardValues[index];
+    object.AddVertex({value, -value, kAwkwardValues[kAwkwardValues.size() - 1 - index]});
+  }
+  const refhost::Object& reread = *Reread(Text(document)).ObjectAt(0);
+  ASSERT_EQ(reread.VertexCount(), object.VertexCount());
+  for (int index = 0; index < object.VertexCount(); ++index)
+    EXPECT_EQ(BitsOf(reread.Vertex(index)), BitsOf(object.Vertex(index)))
+        << "vertex " << index << " changed on its way through the file";
+}
+
+TEST_F(ObjWriterTest, FileRoundTripKeepsNamesFacesTextureCoordinatesAndRefCounts) {
+  TempDir folder;
+  WriteObjFile(SmallDocument(), folder / "out.obj");
+  refhost::Document& reread = referenceHost().NewDocument();
+  refhost::ReadObjFile(folder / "out.obj", reread);
+  ASSERT_EQ(reread.ObjectCount(), 2);
+  EXPECT_EQ(reread.ObjectAt(0)->name(), "body");
+  EXPECT_EQ(reread.ObjectAt(0)->faces().at(0).textureCoords, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(reread.ObjectAt(1)->name(), "hat");
+  EXPECT_EQ(reread.ObjectAt(1)->faces().at(0).vertices, (std::vector<int>{2, 1, 0}));
+  EXPECT_EQ(reread.ObjectAt(1)->RefCount(3), 0) << "an unused vertex must stay unused";
+}
+
+TEST_F(ObjWriterTest, ReplacesAnExistingFileWhole) {
+  TempDir folder;
+  TempDir::Write(folder / "out.obj", std::string(100000, 'x'));
+  WriteObjFile(SmallDocument(), folder / "out.obj");
+  EXPECT_EQ(TempDir::Read(folder / "out.obj"), Text(SmallDocument()))
+      << "nothing of the old, longer content may remain";
+}
+
+TEST_F(ObjWriterTest, UnstorableNameLeavesTheExistingFileAsItWas) {
+  TempDir folder;
+  TempDir::Write(folder / "out.obj", "old content\n");
+  refhost::Document& document = SmallDocument();
+  document.AddObject("two\nlines");
+  const std::string path = (folder / "out.obj").string();
+  try {
+    WriteObjFile(document, path);
+    FAIL() << "a name with a line break was written";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              path + ": the name of the object at position 4 holds a line break, which OBJ cannot store");
+  }
+  EXPECT_EQ(TempDir::Read(path), "old content\n") << "a failed write damaged the existing file";
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    ++entries;
+  EXPECT_EQ(entries, 1) << "the temporary file was left behind";
+}
+
+TEST_F(ObjWriterTest, MissingFolderIsRefusedNamingTheFile) {
+  TempDir folder;
+  const std::string path = (folder / "absent" / "out.obj").string();
+  try {
+    WriteObjFile(SmallDocument(), path);
+    FAIL() << "wrote into a folder that does not exist";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_EQ(std::string(error.what()), path + ": cannot write: No such file or directory");
+  }
+}
+
+TEST_F(ObjWriterTest, FullDeviceIsReportedAsWriteError) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "this system has no /dev/full";
+  try {
+    WriteObjFile(SmallDocument(), "/dev/full");
+    FAIL() << "a write to a full device went unnoticed";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_STREQ(error.what(), "/dev/full: cannot write: No space left on device");
+  }
+}
+
+}  // namespace
