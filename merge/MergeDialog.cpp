@@ -1,3 +1,14 @@
+#include "merge/BlendforgeWindow.h"
 #include "plugin/Blendforge.h"
+#include "widgets/MQWindow.h"
+#include "widgets/ModalResult.h"
 
-bool Blendforge::RunMergeDialog() { return false; }
+bool Blendforge::RunMergeDialog() {
+  // Destroyed in reverse: the dialog and its widgets first, then the
+  // main-window wrapper it was attached to.
+  MQWindow mainWindow;
+  BlendforgeWindow dialog(mainWindow, this);
+  if (dialog.ExecuteModal() != ModalResult::OK) return false;
+  dialog.WriteChoices();
+  return true;
+}
