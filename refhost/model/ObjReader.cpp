@@ -136,6 +136,8 @@ class ObjParser {
   void ParseFace(ObjTokens& tokens) {
     Object& object = CurrentObject();
     Face face;
+    // Most faces are quads or triangles: one allocation each instead of three.
+    face.vertices.reserve(4);
     int corners = 0;
     for (std::string_view word = tokens.Next(); !word.empty(); word = tokens.Next()) {
       ++corners;
@@ -151,20 +153,28 @@ class ObjParser {
 
   // "v", "v/vt", "v/vt/vn" or "v//vn"; the normal is checked but not kept.
   void ParseCorner(std::string_view word, Face& face) const {
-    std::size_t slash = word.find('/');
-    face.vertices.push_back(Resolve(word.substr(0, slash), vertices_, word));
-    if (slash == std::string_view::npos) return;
-    std::string_view rest = word.substr(slash + 1);
-    std::size_t secondSlash = rest.find('/');
-    std::string_view texture = rest.substr(0, secondSlash);
-    if (!texture.empty()) face.textureCoords.push_back(Resolve(texture, textureCoords_, word));
-    if (secondSlash == std::string_view::npos) {
-      if (texture.empty()) Fail("malformed face corner " + Quoted(word));
-      return;
+    std::string_view parts[3];
+    int count = SplitCorner(word, parts);
+    long long normal = 0;
+    bool wellFormed = count == 1 || (count == 2 && !parts[1].empty()) ||
+                      (count == 3 && ParseInteger(parts[2], normal));
+    if (!wellFormed) Fail("malformed face corner " + Quoted(word));
+    face.vertices.push_back(Resolve(parts[0], vertices_, word));
+    if (count == 1 || parts[1].empty()) return;
+    if (face.textureCoords.empty()) face.textureCoords.reserve(face.vertices.capacity());
+    face.textureCoords.push_back(Resolve(parts[1], textureCoords_, word));
+  }
+
+  // The corner's parts between slashes; 4 when there are too many.
+  static int SplitCorner(std::string_view word, std::string_view (&parts)[3]) {
+    int count = 0;
+    for (;;) {
+      std::size_t slash = word.find('/');
+      if (count == 3) return 4;
+      parts[count++] = word.substr(0, slash);
+      if (slash == std::string_view::npos) return count;
+      word.remove_prefix(slash + 1);
     }
-    std::string_view normal = rest.substr(secondSlash + 1);
-    long long ignored = 0;
-    if (!ParseInteger(normal, ignored)) Fail("malformed face corner " + Quoted(word));
   }
 
   // The object-local index of an OBJ reference to a vertex or texture coordinate.

@@ -65,6 +65,8 @@ struct CornerCase {
   std::vector<int> textureCoords;
 };
 
+void PrintTo(const CornerCase& corner, std::ostream* out) { *out << corner.face; }
+
 class ObjFaceCornerTest : public ObjReaderTest,
                           public ::testing::WithParamInterface<CornerCase> {};
 
@@ -130,6 +132,8 @@ struct BadInput {
   const char* message;
 };
 
+void PrintTo(const BadInput& input, std::ostream* out) { *out << ::testing::PrintToString(input.text); }
+
 class ObjBadInputTest : public ObjReaderTest, public ::testing::WithParamInterface<BadInput> {};
 
 TEST_P(ObjBadInputTest, IsRefusedNamingFileLineAndFlaw) {
@@ -182,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A C string cannot hold a NUL byte, so this case is not in the table.
 TEST_F(ObjReaderTest, NulByteMarksTheFileAsNotText) {
-  const char bytes[] = "o a\nv 0 0 0\n\x01\x00binary\n";
+  const char bytes[] = "o a\nv 0 0 0\n\x01\0binary\n";
   const std::string text(bytes, sizeof bytes - 1);
   try {
     Parse(text);

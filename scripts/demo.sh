@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The main job: sets up the machine, builds, and lets the plug-in merge two
+# morph targets of the sample model, driven by the reference host's command
+# line with the dialog answered from the command line.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh native
+
+bin=build/native/bin
+output=build/native/face.merged.obj
+
+echo "== refhost info"
+"$bin/refhost" info "$bin/Blendforge.so"
+
+echo "== refhost run: 50% smile + 150% blink of samples/face.obj"
+status=0
+"$bin/refhost" run "$bin/Blendforge.so" samples/face.obj -o "$output" \
+  --list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 --spin 2=150 \
+  --edit 2=elem:mix-body --press OK || status=$?
+if ((status != 0)); then
+  echo "demo: refhost run ended with status $status; no merged model was written" >&2
+  exit "$status"
+fi
+echo "demo: the merged model is in $output"
