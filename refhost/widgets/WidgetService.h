@@ -1,15 +1,70 @@
 #pragma once
 
-// The reference host's widget service, behind MQWidget_Value.
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "refhost/widgets/DialogDriver.h"
+#include "refhost/widgets/ValueListReader.h"
+#include "refhost/widgets/Widget.h"
+#include "refhost/widgets/WidgetRecord.h"
+
 namespace refhost {
 
+// The reference host's widget service, behind MQWidget_Value: a tree of host
+// widgets, a strict reader that records every call and flags every breach of
+// the value protocol, fault modes, and a driver for modal dialogs.
 class WidgetService {
  public:
+  static constexpr int kMainWindowID = 1;
+
   static WidgetService& Instance();
+
   // One MQWidget_Value call: `values` is the key/value list of the protocol.
   void Value(int id, int code, void** values);
   // Forgets every widget, record, fault mode and driver.
   void Reset();
+
+  WidgetFaults& faults() { return faults_; }
+  // Who answers modal dialogs; null: the default button is pressed.
+  void SetDriver(std::shared_ptr<DialogDriver> driver) { driver_ = std::move(driver); }
+
+  const std::vector<WidgetCall>& calls() const { return calls_; }
+  const std::vector<ProtocolBreach>& breaches() const { return breaches_; }
+  void ClearRecord();
+
+  const Widget* Find(int id) const;
+  Widget* FindMutable(int id);
+  // Every widget ever created, destroyed ones included, in creation order.
+  std::vector<const Widget*> Created() const;
+  std::vector<const Widget*> CreatedOfKind(const std::string& kind) const;
+  int executions() const { return executions_; }
+
+ private:
+  WidgetService();
+
+  using Pairs = std::vector<ReadPair>;
+  void Execute(Widget* target, const Pairs& pairs);
+  void GetSystem(const Pairs& pairs);
+  void Create(const Pairs& pairs);
+  void Destroy(Widget* target);
+  void AddChild(Widget* target, const Pairs& pairs, bool window);
+  void GetValue(Widget* target, const Pairs& pairs);
+  void SetValue(Widget* target, const Pairs& pairs);
+  void CallMethod(Widget* target, const Pairs& pairs);
+  void Breach(std::string what);
+  // Writes an out-value unless the host is told to answer nothing.
+  template <class T>
+  void Answer(void* value, T answer) const;
+
+  std::unordered_map<int, Widget> widgets_;
+  int nextID_ = 100;
+  WidgetFaults faults_;
+  std::shared_ptr<DialogDriver> driver_;
+  std::vector<WidgetCall> calls_;
+  std::vector<ProtocolBreach> breaches_;
+  int executions_ = 0;
 };
 
 }  // namespace refhost

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "refhost/widgets/Widget.h"
+
+namespace refhost {
+
+class WidgetService;
+
+// A modal dialog while it runs: what a user sees of it, and what a user can
+// do to it. Handed to the driver by Execute "modal".
+class DialogSession {
+ public:
+  DialogSession(WidgetService& service, int dialogID) : service_(service), dialogID_(dialogID) {}
+
+  const Widget& dialog() const;
+  // The dialog's widgets in tree order (the order a reader scans them).
+  std::vector<const Widget*> Widgets() const;
+  // The `ordinal`-th widget (from 1) of `kind` in tree order; null if none.
+  const Widget* Find(const std::string& kind, int ordinal) const;
+  const Widget* FindButton(const std::u16string& caption) const;
+  const Widget* DefaultButton() const;
+
+  // False when the list box has no such item.
+  bool SelectItem(int listBoxID, int index);
+  bool SelectItemByText(int listBoxID, const std::u16string& text);
+  void SetPosition(int spinBoxID, double position);
+  void SetText(int editID, std::u16string text);
+  // The modal result the button closes the dialog with (0 when it has none).
+  int Press(int buttonID) const;
+
+ private:
+  void CollectTree(int id, std::vector<const Widget*>& out) const;
+  Widget& Mutable(int id);
+
+  WidgetService& service_;
+  int dialogID_;
+};
+
+// Answers a modal dialog, as a user would.
+class DialogDriver {
+ public:
+  virtual ~DialogDriver() = default;
+  // The dialog's modal result, or nothing for a dialog closed without one.
+  virtual std::optional<int> Run(DialogSession& session) = 0;
+};
+
+}  // namespace refhost

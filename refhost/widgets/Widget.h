@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace refhost {
+
+// A property as the plug-in last set it, in the protocol's value types.
+using PropertyValue = std::variant<std::string, std::u16string, int, bool, double>;
+
+struct ListItem {
+  std::u16string text;
+  std::uint64_t tag = 0;
+};
+
+// One host widget. Destroyed widgets stay in the tree, marked, so that tests
+// can still look at them; their identifiers are never reused.
+struct Widget {
+  int id = 0;
+  std::string kind;  // "frame", "button", ..., "dialog", or "main_window"
+  int parent = 0;
+  std::vector<int> children;      // in attach order
+  std::vector<int> childWindows;  // dialogs attached with AddChildWindow
+  std::map<std::string, PropertyValue> properties;
+  std::vector<ListItem> items;
+  int currentIndex = -1;  // -1: no item selected
+  bool destroyed = false;
+
+  template <class T>
+  const T* Property(const std::string& key) const {
+    auto found = properties.find(key);
+    return found == properties.end() ? nullptr : std::get_if<T>(&found->second);
+  }
+  std::u16string Text() const;
+  double Position() const;
+  bool Flag(const std::string& key) const;
+};
+
+}  // namespace refhost
