@@ -2,6 +2,7 @@
 // modeller does, and runs its menu command on a model file.
 #include <CLI/CLI.hpp>
 
+#include <clocale>
 #include <exception>
 #include <iostream>
 
@@ -76,6 +77,9 @@ int Report(const std::exception& error) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Object names and typed answers are in the user's encoding, as in the
+  // host modeller.
+  std::setlocale(LC_CTYPE, "");
   CLI::App app{"The reference host: loads a plug-in module the way the host modeller does."};
   app.require_subcommand(1);
 

@@ -5,7 +5,7 @@
 
 #include "refhost/Host.h"
 #include "refhost/cli/CliError.h"
-#include "refhost/cli/DialogSession.h"
+#include "refhost/cli/DialogAnswerer.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/HostedPlugin.h"
 #include "refhost/cli/TerminalProgress.h"
@@ -86,7 +86,7 @@ int RunRunCommand(const RunOptions& options, std::ostream& out) {
   document.SetCurrentIndex(FindObject(document, options));
 
   auto before = ObjectsOf(document);
-  DialogSession dialog(options.answers);
+  DialogAnswerer dialog(options.answers);
   int changed = plugin.ModifyObject(options.command, document.handle());
   dialog.CheckAnswersUsed();
 

@@ -1,0 +1,78 @@
+#include "refhost/cli/DialogAnswerer.h"
+
+#include <cstdio>
+
+#include "platform/TextCodec.h"
+#include "refhost/cli/CliError.h"
+#include "refhost/cli/Terminal.h"
+#include "refhost/cli/TerminalDriver.h"
+#include "refhost/widgets/WidgetService.h"
+
+namespace refhost::cli {
+namespace {
+
+std::u16string WidgetText(const std::string& label, const std::string& text) {
+  std::optional<std::u16string> wide = platform::DecodeMultiByte(text);
+  if (!wide) throw CliError(label + ": not valid text in this locale");
+  return *wide;
+}
+
+}  // namespace
+
+DialogAnswerer::DialogAnswerer(const DialogAnswers& answers) {
+  WidgetService& widgets = WidgetService::Instance();
+  if (!answers.empty()) {
+    script_ = std::make_shared<ScriptedDriver>(Script(answers));
+    widgets.SetDriver(script_);
+  } else if (IsTerminal(stdin)) {
+    widgets.SetDriver(std::make_shared<TerminalDriver>());
+  } else {
+    widgets.SetDriver(nullptr);
+  }
+}
+
+DialogAnswerer::~DialogAnswerer() { WidgetService::Instance().SetDriver(nullptr); }
+
+void DialogAnswerer::CheckAnswersUsed() const {
+  if (!script_ || script_->failures().empty()) return;
+  std::string label = *playing_ >= 0 ? labels_[*playing_] + ": " : "";
+  throw CliError(label + script_->failures().front());
+}
+
+std::vector<DialogAction> DialogAnswerer::Script(const DialogAnswers& answers) {
+  std::vector<DialogAction> script;
+  for (const WidgetAnswer& answer : answers.widgets) {
+    std::string label = std::string(OptionName(answer.widget)) + " " +
+                        std::to_string(answer.ordinal) + "=" + answer.text;
+    switch (answer.widget) {
+      case AnsweredWidget::ListBox:
+        PlayNext(script, label,
+                 DialogAction::SelectItem(answer.ordinal, WidgetText(label, answer.text)));
+        break;
+      case AnsweredWidget::SpinBox:
+        PlayNext(script, label, DialogAction::SetPosition(answer.ordinal, answer.position));
+        break;
+      case AnsweredWidget::Edit:
+        PlayNext(script, label, DialogAction::SetText(answer.ordinal, WidgetText(label, answer.text)));
+        break;
+    }
+  }
+  if (!answers.press.empty()) {
+    std::string label = "--press " + answers.press;
+    PlayNext(script, label, DialogAction::Press(WidgetText(label, answers.press)));
+  }
+  return script;
+}
+
+// The driver stops at the first action that fails; a marker before each
+// action tells which answer that was.
+void DialogAnswerer::PlayNext(std::vector<DialogAction>& script, std::string label,
+                              DialogAction action) {
+  int index = static_cast<int>(labels_.size());
+  labels_.push_back(std::move(label));
+  std::shared_ptr<int> playing = playing_;
+  script.push_back(DialogAction::Run([playing, index](DialogSession&) { *playing = index; }));
+  script.push_back(std::move(action));
+}
+
+}  // namespace refhost::cli
