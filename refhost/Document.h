@@ -7,12 +7,19 @@
 
 namespace refhost {
 
+class Host;
+
 // A document: a list of object positions (a position may be empty), the
 // current object's index, and lookups by unique ID in constant time.
 class Document {
  public:
+  // Made by the Host; `serial` numbers the documents from 1.
+  Document(Host& host, int serial);
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
   // The document's handle as the host functions take it, and back.
-  MQDocument handle();
+  MQDocument handle() const;
   static Document* FromHandle(MQDocument handle);
 
   int ObjectCount() const;               // positions, empty ones included
@@ -24,14 +31,23 @@ class Document {
   Object& AddObject(std::string name);
   // Appends an empty position.
   void AddEmptyPosition();
-  // Places `object` (in no document) right after `reference`, or at the end
-  // when `reference` is not held here.
-  void InsertAfter(Object& object, const Object* reference);
-  // Takes the object out of the document; it stays alive for stale handles.
+  // Places `object` right after `reference`, or at the end when `reference`
+  // is not held here, and returns its index; the objects behind it move up
+  // one place and the current object stays current. Throws
+  // std::invalid_argument when a document already holds `object`.
+  int InsertAfter(Object& object, const Object* reference);
+  // Takes the object out of the document, leaving its position empty as the
+  // host does until it compacts; the object stays alive for stale handles.
   void Remove(Object& object);
 
   int currentIndex() const;
   void SetCurrentIndex(int index);
+
+ private:
+  Host& host_;
+  int serial_;
+  std::vector<Object*> positions_;
+  int currentIndex_ = -1;
 };
 
 }  // namespace refhost

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,11 +31,14 @@ class Host {
 
   // A new empty document, owned by the host.
   Document& NewDocument();
-  // Forgets every document, object and widget, and resets faults and records.
+  // Forgets every document, object and widget, and resets faults, records
+  // and misuses; unique IDs start again from 1.
   void Reset();
 
-  // A new object in no document (as MQObj_Clone makes it).
+  // A new object in no document, with the next unique ID.
   Object& NewObject();
+  // A copy of `source` in no document, with the next unique ID (MQObj_Clone).
+  Object& CloneObject(const Object& source);
 
   DocumentFaults& faults();
 
@@ -45,6 +47,32 @@ class Host {
   void SetRecording(bool on);
   const std::vector<HostCall>& calls() const;
   void ClearCalls();
+
+  // Every call the plug-in made with an argument the host cannot serve (a
+  // null or foreign reference, an index out of range, a null buffer). A sound
+  // plug-in leaves this empty.
+  const std::vector<std::string>& misuses() const;
+
+  // For the C exports: what a reference names, null for none or a foreign one.
+  Object* ObjectFromHandle(MQObject handle) const;
+  Document* DocumentFromHandle(MQDocument handle) const;
+  Object* ObjectByUniqueID(int id) const;
+
+  void Record(const char* function, const void* target, int index) {
+    if (recording_) AppendCall(function, target, index);
+  }
+  void RecordMisuse(const char* function, const std::string& what);
+
+ private:
+  void AppendCall(const char* function, const void* target, int index);
+
+  std::vector<std::unique_ptr<Document>> documents_;
+  // Indexed by unique ID - 1, so that a lookup by ID or handle is one load.
+  std::vector<std::unique_ptr<Object>> objects_;
+  DocumentFaults faults_;
+  bool recording_ = false;
+  std::vector<HostCall> calls_;
+  std::vector<std::string> misuses_;
 };
 
 }  // namespace refhost

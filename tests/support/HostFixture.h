@@ -14,7 +14,9 @@ class HostTest : public ::testing::Test {
     ASSERT_EQ(host::BindHostFunctions(ModuleFile("refhost").c_str()), 1)
         << "the reference host must export every host function";
   }
-  void SetUp() override { refhost::Host::Instance().Reset(); }
+  // The reset comes before the derived fixture's members are built, so that a
+  // member such as a document made by referenceHost() outlives it.
+  HostTest() { refhost::Host::Instance().Reset(); }
   void TearDown() override { refhost::Host::Instance().Reset(); }
 
   refhost::Host& referenceHost() { return refhost::Host::Instance(); }

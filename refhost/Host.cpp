@@ -1,0 +1,80 @@
+#include "refhost/Host.h"
+
+#include "refhost/Handles.h"
+#include "refhost/widgets/WidgetService.h"
+
+namespace refhost {
+namespace {
+
+// The element numbered `serial` from 1, or null when there is none.
+template <class T>
+T* BySerial(const std::vector<std::unique_ptr<T>>& items, std::uintptr_t serial) {
+  if (serial == 0 || serial > items.size()) return nullptr;
+  return items[serial - 1].get();
+}
+
+}  // namespace
+
+Host& Host::Instance() {
+  static Host host;
+  return host;
+}
+
+Document& Host::NewDocument() {
+  const int serial = static_cast<int>(documents_.size()) + 1;
+  documents_.push_back(std::make_unique<Document>(*this, serial));
+  return *documents_.back();
+}
+
+void Host::Reset() {
+  documents_.clear();
+  objects_.clear();
+  faults_ = DocumentFaults{};
+  recording_ = false;
+  calls_.clear();
+  misuses_.clear();
+  WidgetService::Instance().Reset();
+}
+
+Object& Host::NewObject() {
+  const int uniqueID = static_cast<int>(objects_.size()) + 1;
+  objects_.push_back(std::make_unique<Object>(uniqueID));
+  return *objects_.back();
+}
+
+Object& Host::CloneObject(const Object& source) {
+  const int uniqueID = static_cast<int>(objects_.size()) + 1;
+  objects_.push_back(std::make_unique<Object>(uniqueID, source));
+  return *objects_.back();
+}
+
+DocumentFaults& Host::faults() { return faults_; }
+
+void Host::SetRecording(bool on) { recording_ = on; }
+const std::vector<HostCall>& Host::calls() const { return calls_; }
+void Host::ClearCalls() { calls_.clear(); }
+
+const std::vector<std::string>& Host::misuses() const { return misuses_; }
+
+Object* Host::ObjectFromHandle(MQObject handle) const {
+  return BySerial(objects_, handles::Decode(handle, handles::kObjectTag));
+}
+
+Document* Host::DocumentFromHandle(MQDocument handle) const {
+  return BySerial(documents_, handles::Decode(handle, handles::kDocumentTag));
+}
+
+Object* Host::ObjectByUniqueID(int id) const {
+  if (id < 1) return nullptr;
+  return BySerial(objects_, static_cast<std::uintptr_t>(id));
+}
+
+void Host::RecordMisuse(const char* function, const std::string& what) {
+  misuses_.push_back(std::string(function) + ": " + what);
+}
+
+void Host::AppendCall(const char* function, const void* target, int index) {
+  calls_.push_back(HostCall{function, target, index});
+}
+
+}  // namespace refhost
