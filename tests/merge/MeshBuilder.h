@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "merge/CMQDocument.h"
+#include "plugin/HostFunctionTable.h"
+#include "refhost/Document.h"
+#include "refhost/Host.h"
+
+// Builders and readers for tests of the merge tool against the reference host.
+
+// An object whose vertices are all used by one face.
+inline refhost::Object& AddUsedMesh(refhost::Document& document, std::string name,
+                                    const std::vector<MQPoint>& points) {
+  refhost::Object& object = document.AddObject(std::move(name));
+  for (const MQPoint& point : points) object.AddVertex(point);
+  refhost::Face face;
+  face.vertices.resize(points.size());
+  std::iota(face.vertices.begin(), face.vertices.end(), 0);
+  if (!points.empty()) object.AddFace(face);
+  return object;
+}
+
+// An object of `count` used vertices at the origin, for tests where only the
+// count matters.
+inline refhost::Object& AddMeshOfSize(refhost::Document& document, std::string name, int count) {
+  return AddUsedMesh(document, std::move(name), std::vector<MQPoint>(count, MQPoint{0, 0, 0}));
+}
+
+// The plug-in's handle of an object that the document holds.
+inline cmq::CMQObject HandleOf(refhost::Document& document, const refhost::Object& object) {
+  return cmq::CMQDocument(document.handle()).GetObjectAt(object.index());
+}
+
+// A vertex as the host reports it through the plug-in's table.
+inline MQPoint VertexOf(const cmq::CMQObject& object, int index) {
+  MQPoint point{-1, -1, -1};
+  HOST_FN(MQObj_GetVertex)(object.object(), index, &point);
+  return point;
+}
+
+inline std::uint32_t BitsOf(float value) {
+  std::uint32_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+inline std::array<std::uint32_t, 3> BitsOf(const MQPoint& point) {
+  return {BitsOf(point.x), BitsOf(point.y), BitsOf(point.z)};
+}
+
+// Recorded calls of `function` on `target`; `index` -1 counts every index.
+inline int CountCalls(const std::string& function, const void* target, int index = -1) {
+  int count = 0;
+  for (const refhost::HostCall& call : refhost::Host::Instance().calls()) {
+    if (call.function != function || call.target != target) continue;
+    if (index == -1 || call.index == index) ++count;
+  }
+  return count;
+}
