@@ -1,5 +1,7 @@
 #include "refhost/widgets/DialogDriver.h"
 
+#include <algorithm>
+
 #include "refhost/widgets/WidgetService.h"
 
 namespace refhost {
@@ -10,7 +12,9 @@ void DialogSession::CollectTree(int id, std::vector<const Widget*>& out) const {
   const Widget* widget = service_.Find(id);
   if (widget == nullptr) return;
   for (int child : widget->children) {
-    if (const Widget* found = service_.Find(child)) out.push_back(found);
+    const Widget* found = service_.Find(child);
+    if (found == nullptr || found->destroyed) continue;
+    out.push_back(found);
     CollectTree(child, out);
   }
 }
@@ -43,34 +47,55 @@ const Widget* DialogSession::DefaultButton() const {
   return nullptr;
 }
 
-Widget& DialogSession::Mutable(int id) { return *service_.FindMutable(id); }
+Widget* DialogSession::Control(int id, const char* kind) const {
+  for (const Widget* widget : Widgets()) {
+    if (widget->id == id) return widget->kind == kind ? service_.FindMutable(id) : nullptr;
+  }
+  return nullptr;
+}
 
 bool DialogSession::SelectItem(int listBoxID, int index) {
-  Widget& listBox = Mutable(listBoxID);
-  if (index < 0 || index >= static_cast<int>(listBox.items.size())) return false;
-  listBox.currentIndex = index;
+  Widget* listBox = Control(listBoxID, "listbox");
+  if (listBox == nullptr || index < 0 || index >= static_cast<int>(listBox->items.size())) {
+    return false;
+  }
+  listBox->currentIndex = index;
   return true;
 }
 
 bool DialogSession::SelectItemByText(int listBoxID, const std::u16string& text) {
-  const Widget& listBox = Mutable(listBoxID);
-  for (std::size_t i = 0; i < listBox.items.size(); ++i) {
-    if (listBox.items[i].text == text) return SelectItem(listBoxID, static_cast<int>(i));
-  }
-  return false;
+  const Widget* listBox = Control(listBoxID, "listbox");
+  if (listBox == nullptr) return false;
+  const auto& items = listBox->items;
+  auto found = std::find_if(items.begin(), items.end(),
+                            [&](const ListItem& item) { return item.text == text; });
+  return found != items.end() && SelectItem(listBoxID, static_cast<int>(found - items.begin()));
 }
 
-void DialogSession::SetPosition(int spinBoxID, double position) {
-  Mutable(spinBoxID).properties["position"] = position;
+bool DialogSession::SetPosition(int spinBoxID, double position) {
+  Widget* spinBox = Control(spinBoxID, "doublespinbox");
+  if (spinBox == nullptr) return false;
+  spinBox->properties["position"] = position;
+  return true;
 }
 
-void DialogSession::SetText(int editID, std::u16string text) {
-  Mutable(editID).properties["text"] = std::move(text);
+bool DialogSession::SetText(int editID, std::u16string text) {
+  Widget* edit = Control(editID, "edit");
+  if (edit == nullptr || edit->Flag("readonly")) return false;
+  edit->properties["text"] = std::move(text);
+  return true;
 }
 
 int DialogSession::Press(int buttonID) const {
-  const int* result = service_.Find(buttonID)->Property<int>("modalresult");
+  const Widget* button = Control(buttonID, "button");
+  const int* result = button ? button->Property<int>("modalresult") : nullptr;
   return result ? *result : 0;
+}
+
+std::optional<int> PressDefaultButton(DialogSession& session) {
+  const Widget* button = session.DefaultButton();
+  if (button == nullptr) return std::nullopt;
+  return session.Press(button->id);
 }
 
 }  // namespace refhost

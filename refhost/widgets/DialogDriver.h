@@ -17,24 +17,29 @@ class DialogSession {
   DialogSession(WidgetService& service, int dialogID) : service_(service), dialogID_(dialogID) {}
 
   const Widget& dialog() const;
-  // The dialog's widgets in tree order (the order a reader scans them).
+  // The dialog's live widgets in tree order (the order a reader scans them),
+  // with their captions, items, positions, limits and flags.
   std::vector<const Widget*> Widgets() const;
   // The `ordinal`-th widget (from 1) of `kind` in tree order; null if none.
   const Widget* Find(const std::string& kind, int ordinal) const;
   const Widget* FindButton(const std::u16string& caption) const;
   const Widget* DefaultButton() const;
 
-  // False when the list box has no such item.
+  // The user's acts. Each answers false, changing nothing, when the widget is
+  // not a live one of the right kind in this dialog, the list box has no
+  // such item, or the edit box is read-only.
   bool SelectItem(int listBoxID, int index);
   bool SelectItemByText(int listBoxID, const std::u16string& text);
-  void SetPosition(int spinBoxID, double position);
-  void SetText(int editID, std::u16string text);
-  // The modal result the button closes the dialog with (0 when it has none).
+  bool SetPosition(int spinBoxID, double position);
+  bool SetText(int editID, std::u16string text);
+  // The modal result the button closes the dialog with (0 when it has none,
+  // or when `buttonID` is no button of this dialog).
   int Press(int buttonID) const;
 
  private:
   void CollectTree(int id, std::vector<const Widget*>& out) const;
-  Widget& Mutable(int id);
+  // The widget when it is a live `kind` inside this dialog, else null.
+  Widget* Control(int id, const char* kind) const;
 
   WidgetService& service_;
   int dialogID_;
@@ -47,5 +52,9 @@ class DialogDriver {
   // The dialog's modal result, or nothing for a dialog closed without one.
   virtual std::optional<int> Run(DialogSession& session) = 0;
 };
+
+// What a dialog answers when nobody acts: its default button's modal result,
+// or nothing when it has no default button.
+std::optional<int> PressDefaultButton(DialogSession& session);
 
 }  // namespace refhost

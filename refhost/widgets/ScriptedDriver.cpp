@@ -1,6 +1,6 @@
 #include "refhost/widgets/ScriptedDriver.h"
 
-#include "refhost/widgets/ValueListReader.h"
+#include "refhost/widgets/WideText.h"
 
 namespace refhost {
 
@@ -59,12 +59,6 @@ DialogAction DialogAction::Run(std::function<void(DialogSession&)> callback) {
   return action;
 }
 
-std::optional<int> PressDefaultButton(DialogSession& session) {
-  const Widget* button = session.DefaultButton();
-  if (button == nullptr) return std::nullopt;
-  return session.Press(button->id);
-}
-
 std::optional<int> ScriptedDriver::Run(DialogSession& session) {
   ++runs_;
   const std::size_t failuresBefore = failures_.size();
@@ -110,7 +104,9 @@ bool ScriptedDriver::Play(const DialogAction& action, DialogSession& session,
       return false;
     case Kind::SetText:
       if (const Widget* edit = Target(session, "edit", action.ordinal)) {
-        session.SetText(edit->id, action.text);
+        if (!session.SetText(edit->id, action.text)) {
+          failures_.push_back("edit " + std::to_string(action.ordinal) + " is read-only");
+        }
       }
       return false;
     case Kind::PressCaption: {

@@ -54,7 +54,4 @@ class ScriptedDriver : public DialogDriver {
   int runs_ = 0;
 };
 
-// What a dialog answers when nobody acts: its default button.
-std::optional<int> PressDefaultButton(DialogSession& session);
-
 }  // namespace refhost

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,18 +11,16 @@ namespace refhost {
 
 struct ReadPair {
   const KeySpec* spec;
-  void* value;
+  void* value;  // null only for a method name
 };
 
 // Reads one value list strictly. Renders every pair into `call`, appends
-// what breaks the protocol to `problems`, and returns the pairs the host
-// understood, in list order. `kind` is the target widget's kind (empty when
-// the target is unknown or none).
+// every breach of the protocol to `breaches` (as breaches of call number
+// `callIndex`), and returns the pairs the host understood, in list order.
+// `kind` is the target widget's kind, empty when the target is none or
+// unknown, so that only the code's keys are checked.
 std::vector<ReadPair> ReadValueList(int code, const std::string& kind, void** values,
-                                    WidgetCall& call, std::vector<std::string>& problems);
-
-// The text of a NUL-terminated UTF-16 value, read at most to a sane bound.
-std::u16string ReadWide(const void* value);
-std::string ToUtf8(const std::u16string& text);
+                                    WidgetCall& call, std::size_t callIndex,
+                                    std::vector<ProtocolBreach>& breaches);
 
 }  // namespace refhost

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -22,6 +23,7 @@ class WidgetService {
   static WidgetService& Instance();
 
   // One MQWidget_Value call: `values` is the key/value list of the protocol.
+  // Unknown targets are recorded and otherwise ignored.
   void Value(int id, int code, void** values);
   // Forgets every widget, record, fault mode and driver.
   void Reset();
@@ -34,7 +36,10 @@ class WidgetService {
   const std::vector<ProtocolBreach>& breaches() const { return breaches_; }
   void ClearRecord();
 
+  // Destroyed widgets are still found, marked; null for an ID never issued.
   const Widget* Find(int id) const;
+  // For tests that give a widget a state no plug-in call can, e.g. an edit
+  // content with a NUL inside.
   Widget* FindMutable(int id);
   // Every widget ever created, destroyed ones included, in creation order.
   std::vector<const Widget*> Created() const;
@@ -45,21 +50,34 @@ class WidgetService {
   WidgetService();
 
   using Pairs = std::vector<ReadPair>;
+  Widget* Target(int id);
+  void Dispatch(Widget* target, int id, int code, const Pairs& pairs);
   void Execute(Widget* target, const Pairs& pairs);
   void GetSystem(const Pairs& pairs);
   void Create(const Pairs& pairs);
-  void Destroy(Widget* target);
+  void Destroy(Widget* target, int id);
   void AddChild(Widget* target, const Pairs& pairs, bool window);
+  bool WouldCycle(const Widget& parent, const Widget& child) const;
   void GetValue(Widget* target, const Pairs& pairs);
+  void WriteText(Widget& edit, void* buffer);
   void SetValue(Widget* target, const Pairs& pairs);
   void CallMethod(Widget* target, const Pairs& pairs);
-  void Breach(std::string what);
+
+  void Breach(BreachKind kind, std::string what) {
+    breaches_.push_back({calls_.size() - 1, kind, std::move(what)});
+  }
   // Writes an out-value unless the host is told to answer nothing.
   template <class T>
-  void Answer(void* value, T answer) const;
+  void Answer(void* value, T answer) const {
+    if (value == nullptr || faults_.writeNoOutValues) return;
+    std::memcpy(value, &answer, sizeof answer);
+  }
 
-  std::unordered_map<int, Widget> widgets_;
+  std::unordered_map<int, Widget> widgets_;  // references stay valid as it grows
   int nextID_ = 100;
+  // The "text.length" each edit last reported: the size of the caller's
+  // buffer for the "text" that follows.
+  std::unordered_map<int, int> reportedTextLengths_;
   WidgetFaults faults_;
   std::shared_ptr<DialogDriver> driver_;
   std::vector<WidgetCall> calls_;

@@ -3,175 +3,213 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
+#include <cstring>
+#include <string>
+#include <vector>
 
-#include "refhost/widgets/ScriptedDriver.h"
+#include "tests/refhost/WidgetServiceFixture.h"
 
 namespace {
 
-using refhost::DialogAction;
 using refhost::WidgetService;
 namespace op = refhost::widget_op;
 
-class WidgetServiceTest : public ::testing::Test {
+class WidgetServiceTest : public WidgetServiceFixture {
  protected:
-  void SetUp() override { service.Reset(); }
-  void TearDown() override { service.Reset(); }
-
-  int Create(const char* kind) {
-    std::int32_t id = 0;
-    void* list[] = {const_cast<char*>("type"), const_cast<char*>(kind), const_cast<char*>("id"),
-                    &id, nullptr};
-    service.Value(0, op::kCreate, list);
+  std::int32_t TextLength(int edit) {
+    std::int32_t length = 0;
+    Send(edit, op::kGetValue, {{"text.length", &length}});
+    return length;
+  }
+  // Reads "text" into a buffer of `units` units that holds 'x' beforehand.
+  std::u16string ReadText(int edit, std::size_t units) {
+    std::u16string buffer(units, u'x');
+    Send(edit, op::kGetValue, {{"text", buffer.data()}});
+    return buffer;
+  }
+  int MainWindow() {
+    std::int32_t id = -1;
+    Send(0, op::kGetSystem, {{"system", "main_window"}, {"result", &id}});
     return id;
   }
-  void SetBool(int id, const char* key, unsigned char value) {
-    void* list[] = {const_cast<char*>(key), &value, nullptr};
-    service.Value(id, op::kSetValue, list);
-  }
-  void SetText(int id, const char16_t* text) {
-    void* list[] = {const_cast<char*>("text"), const_cast<char16_t*>(text), nullptr};
-    service.Value(id, op::kSetValue, list);
-  }
-  void SetInt(int id, const char* key, std::int32_t value) {
-    void* list[] = {const_cast<char*>(key), &value, nullptr};
-    service.Value(id, op::kSetValue, list);
-  }
-  void Attach(int parent, int child) {
-    std::int32_t result = -1;
-    void* list[] = {const_cast<char*>("child"), &child, const_cast<char*>("result"), &result,
-                    nullptr};
-    service.Value(parent, op::kAddChild, list);
-  }
-  std::int32_t Execute(int dialog, std::int32_t preset = 0) {
-    std::int32_t result = preset;
-    void* list[] = {const_cast<char*>("type"), const_cast<char*>("modal"),
-                    const_cast<char*>("result"), &result, nullptr};
-    service.Value(dialog, op::kExecute, list);
-    return result;
-  }
-  // A dialog with an OK (1, default) and a Cancel (2) button.
-  int MakeDialog() {
-    const int dialog = Create("dialog");
-    for (auto [caption, result, isDefault] : {std::tuple{u"Cancel", 2, 0}, {u"OK", 1, 1}}) {
-      const int button = Create("button");
-      Attach(dialog, button);
-      SetText(button, caption);
-      SetInt(button, "modalresult", result);
-      if (isDefault) SetBool(button, "default", 1);
-    }
-    return dialog;
-  }
-
-  WidgetService& service = WidgetService::Instance();
 };
 
-TEST_F(WidgetServiceTest, WellFormedListsRecordNoBreach) {
-  const int dialog = MakeDialog();
-  EXPECT_NE(dialog, 0);
-  EXPECT_EQ(Execute(dialog), 1) << "no driver: the default button answers";
-  EXPECT_TRUE(service.breaches().empty()) << service.breaches().front().what;
+TEST_F(WidgetServiceTest, CreateIssuesFreshIdentifiersAndDestroyOnlyMarks) {
+  const int first = Create("frame");
+  const int second = Create("button");
+  ASSERT_NE(first, 0) << "Create must answer an identifier";
+  EXPECT_NE(first, WidgetService::kMainWindowID) << "a created widget must not pose as the main window";
+  EXPECT_NE(first, second) << "each widget needs its own identifier";
+
+  Send(first, op::kDestroy, {});
+  const int third = Create("frame");
+
+  ASSERT_NE(service.Find(first), nullptr) << "a destroyed widget must stay queryable";
+  EXPECT_TRUE(service.Find(first)->destroyed);
+  EXPECT_EQ(service.Find(first)->kind, "frame");
+  EXPECT_NE(third, first) << "identifiers must never be reused";
+  EXPECT_EQ(service.CreatedOfKind("frame").size(), 2u);
+  EXPECT_TRUE(service.breaches().empty()) << Breaches();
 }
 
-struct BadList {
-  const char* name;
-  int code;
-  std::vector<std::pair<const char*, void*>> pairs;
-  const char* breach;
-};
+TEST_F(WidgetServiceTest, MainWindowIsTheSystemWidget) {
+  const int mainWindow = MainWindow();
+  ASSERT_NE(service.Find(mainWindow), nullptr) << "GetSystem must answer an existing widget";
+  EXPECT_EQ(service.Find(mainWindow)->kind, "main_window");
 
-TEST_F(WidgetServiceTest, ReaderFlagsEveryKindOfBreach) {
-  const int edit = Create("edit");
+  const int dialog = Create("dialog");
+  EXPECT_EQ(Attach(mainWindow, dialog, op::kAddChildWindow), 0);
+  EXPECT_EQ(service.Find(mainWindow)->childWindows, std::vector<int>{dialog});
+  EXPECT_EQ(service.Find(dialog)->parent, mainWindow);
+}
+
+TEST_F(WidgetServiceTest, AddChildKeepsAttachOrderAndMovesAReattachedWidget) {
+  const int left = Create("frame");
+  const int right = Create("frame");
+  const int first = Create("button");
+  const int second = Create("label");
+  Attach(left, first);
+  Attach(left, second);
+  EXPECT_EQ(service.Find(left)->children, (std::vector<int>{first, second}));
+
+  Attach(right, first);
+
+  EXPECT_EQ(service.Find(left)->children, std::vector<int>{second})
+      << "a widget has one parent: attaching it elsewhere takes it out of the first";
+  EXPECT_EQ(service.Find(right)->children, std::vector<int>{first});
+  EXPECT_EQ(service.Find(first)->parent, right);
+}
+
+TEST_F(WidgetServiceTest, AddChildRefusesToPlaceAWidgetInsideItself) {
+  const int outer = Create("frame");
+  const int inner = Create("frame");
+  Attach(outer, inner);
+
+  EXPECT_EQ(Attach(inner, outer), -1) << "a refused attachment answers nothing";
+  EXPECT_EQ(service.Find(outer)->parent, 0) << "a cycle would hang every walk of the tree";
+  ASSERT_EQ(service.breaches().size(), 1u) << Breaches();
+}
+
+TEST_F(WidgetServiceTest, AddItemAnswersTheIndexAndTheFirstItemIsCurrent) {
   const int listBox = Create("listbox");
-  std::int32_t notPreset = 7;
-  std::int32_t index = 0;
+  EXPECT_EQ(AddItem(listBox, u"first", 40), 0);
+  EXPECT_EQ(AddItem(listBox, u"second", 41), 1) << "items are appended";
+
+  std::int32_t current = 0;
+  std::int32_t index = 1;
   std::uint64_t tag = 0;
-  unsigned char badBool = 2;
-  double rate = 80.0;
-  const BadList cases[] = {
-      {"unknown key", op::kSetValue, {{"colour", &rate}}, "unknown key"},
-      {"out-value not preset", op::kGetValue, {{"text.length", &notPreset}}, "not preset"},
-      {"tag before index", op::kGetValue, {{"item.tag", &tag}, {"index", &index}}, "item.tag"},
-      {"bool not 0 or 1", op::kSetValue, {{"readonly", &badBool}}, "one byte"},
-      {"key for another kind", op::kSetValue, {{"title", const_cast<char16_t*>(u"x")}}, "apply"},
-      {"two pairs in SetValue", op::kSetValue, {{"readonly", &index}, {"readonly", &index}},
-       "exactly one"},
-  };
-  for (const BadList& bad : cases) {
-    service.ClearRecord();
-    std::vector<void*> list;
-    for (auto [key, value] : bad.pairs) {
-      list.push_back(const_cast<char*>(key));
-      list.push_back(value);
-    }
-    list.push_back(nullptr);
-    service.Value(std::string(bad.name) == "tag before index" ? listBox : edit, bad.code,
-                  list.data());
-    ASSERT_FALSE(service.breaches().empty()) << bad.name << " went unnoticed";
-    EXPECT_NE(service.breaches().front().what.find(bad.breach), std::string::npos)
-        << bad.name << ": " << service.breaches().front().what;
-  }
+  Send(listBox, op::kGetValue, {{"currentindex", &current}, {"index", &index}, {"item.tag", &tag}});
+  EXPECT_EQ(current, 0) << "the list box selects its first item";
+  EXPECT_EQ(tag, 41u) << "the tag of the indexed item comes back unchanged";
+
+  std::int32_t unknown = 5;
+  std::uint64_t untouched = 0;
+  Send(listBox, op::kGetValue, {{"index", &unknown}, {"item.tag", &untouched}});
+  EXPECT_EQ(untouched, 0u) << "an index without an item must leave the tag at its default";
 }
 
-TEST_F(WidgetServiceTest, HostThatAnswersNothingLeavesDefaults) {
-  service.faults().writeNoOutValues = true;
-  EXPECT_EQ(Create("frame"), 0);
-  std::int32_t mainWindow = -1;
-  void* list[] = {const_cast<char*>("system"), const_cast<char*>("main_window"),
-                  const_cast<char*>("result"), &mainWindow, nullptr};
-  service.Value(0, op::kGetSystem, list);
-  EXPECT_EQ(mainWindow, -1);
+TEST_F(WidgetServiceTest, TextGoesIntoTheCallersBufferWithItsTerminator) {
+  const int edit = Create("edit");
+  Set(edit, "text", u"abc");
+  ASSERT_EQ(TextLength(edit), 3);
+  EXPECT_EQ(ReadText(edit, 4), std::u16string(u"abc\0", 4));
 }
 
-TEST_F(WidgetServiceTest, AddItemAnswersIndexAndFirstItemIsCurrent) {
+TEST_F(WidgetServiceTest, TextNeverOverrunsTheLengthLastReported) {
+  const int edit = Create("edit");
+  Set(edit, "text", u"ab");
+  ASSERT_EQ(TextLength(edit), 2);
+  Set(edit, "text", u"abcdef");
+  EXPECT_EQ(ReadText(edit, 3), std::u16string(u"ab\0", 3))
+      << "the buffer was sized from the earlier length";
+}
+
+TEST_F(WidgetServiceTest, ContentMayHoldANulBeforeItsLength) {
+  const int edit = Create("edit");
+  service.FindMutable(edit)->properties["text"] = std::u16string(u"ab\0cd", 5);
+  ASSERT_EQ(TextLength(edit), 5) << "the length counts every unit, the NUL too";
+  EXPECT_EQ(ReadText(edit, 6), std::u16string(u"ab\0cd\0", 6));
+}
+
+TEST_F(WidgetServiceTest, UnterminatedTextLeavesTheLastUnitAlone) {
+  const int edit = Create("edit");
+  Set(edit, "text", u"abc");
+  service.faults().unterminatedText = true;
+  ASSERT_EQ(TextLength(edit), 3);
+  EXPECT_EQ(ReadText(edit, 4), u"abcx") << "no terminator may be written in this mode";
+}
+
+TEST_F(WidgetServiceTest, NegativeTextLengthIsReported) {
+  const int edit = Create("edit");
+  Set(edit, "text", u"abc");
+  service.faults().negativeTextLength = true;
+  EXPECT_EQ(TextLength(edit), -1);
+}
+
+TEST_F(WidgetServiceTest, CreateFailsLeavesTheIdentifierAtZero) {
+  service.faults().createFails = true;
+  EXPECT_EQ(Create("dialog"), 0);
+  EXPECT_TRUE(service.Created().empty()) << "a failed Create must make no widget";
+}
+
+TEST_F(WidgetServiceTest, NoMainWindowLeavesGetSystemUnanswered) {
+  service.faults().noMainWindow = true;
+  EXPECT_EQ(MainWindow(), -1);
+}
+
+// Each out-value is given a state in which the host would answer something
+// other than the default, then read with the host answering nothing.
+TEST_F(WidgetServiceTest, HostThatWritesNoOutValuesLeavesEveryDefault) {
+  const int dialog = MakeDialog();
   const int listBox = Create("listbox");
-  for (std::int32_t expected : {0, 1}) {
-    std::int32_t result = -1;
-    std::uint64_t tag = 40 + expected;
-    void* list[] = {const_cast<char*>("additem"), nullptr, const_cast<char*>("text"),
-                    const_cast<char16_t*>(u"item"), const_cast<char*>("result"), &result,
-                    const_cast<char*>("tag"), &tag, nullptr};
-    service.Value(listBox, op::kCallMethod, list);
-    EXPECT_EQ(result, expected);
-  }
-  EXPECT_EQ(service.Find(listBox)->currentIndex, 0);
-  EXPECT_EQ(service.Find(listBox)->items[1].tag, 41u);
-  EXPECT_TRUE(service.breaches().empty());
-}
-
-TEST_F(WidgetServiceTest, ScriptedDriverActsThenPresses) {
-  const int dialog = MakeDialog();
+  AddItem(listBox, u"a", 40);
+  AddItem(listBox, u"b", 41);
+  service.FindMutable(listBox)->currentIndex = 1;
   const int edit = Create("edit");
-  Attach(dialog, edit);
-  auto driver = std::make_shared<refhost::ScriptedDriver>(std::vector<DialogAction>{
-      DialogAction::SetText(1, u"typed"), DialogAction::Press(u"Cancel")});
-  service.SetDriver(driver);
-  EXPECT_EQ(Execute(dialog), 2);
-  EXPECT_EQ(service.Find(edit)->Text(), u"typed");
-  EXPECT_TRUE(driver->failures().empty());
+  Set(edit, "text", u"abc");
+  const int spinBox = Create("doublespinbox");
+  const double position = 100.0;
+  Set(spinBox, "position", &position);
+  const int frame = Create("frame");
+  service.faults().writeNoOutValues = true;
+
+  std::int32_t current = 0;
+  std::int32_t index = 1;
+  std::uint64_t tag = 0;
+  double read = 0.0;
+  Send(listBox, op::kGetValue, {{"currentindex", &current}, {"index", &index}, {"item.tag", &tag}});
+  Send(spinBox, op::kGetValue, {{"position", &read}});
+  std::uint64_t readBits = 0;
+  std::memcpy(&readBits, &read, sizeof read);
+
+  EXPECT_EQ(Create("frame"), 0) << "\"id\"";
+  EXPECT_EQ(MainWindow(), -1) << "\"result\" of GetSystem";
+  EXPECT_EQ(Attach(frame, edit), -1) << "\"result\" of AddChild";
+  EXPECT_EQ(AddItem(listBox, u"c", 42), -1) << "\"result\" of additem";
+  EXPECT_EQ(Execute(dialog), 0) << "\"result\" of Execute";
+  EXPECT_EQ(TextLength(edit), 0) << "\"text.length\"";
+  EXPECT_EQ(current, 0) << "\"currentindex\"";
+  EXPECT_EQ(tag, 0u) << "\"item.tag\"";
+  EXPECT_EQ(readBits, 0u) << "\"position\" must stay +0.0";
 }
 
-TEST_F(WidgetServiceTest, ScriptedFailureIsReportedAndClosesWithoutResult) {
-  const int dialog = MakeDialog();
-  auto driver = std::make_shared<refhost::ScriptedDriver>(
-      std::vector<DialogAction>{DialogAction::SelectItem(3, 0)});
-  service.SetDriver(driver);
-  EXPECT_EQ(Execute(dialog, 0), 0) << "a failed script must not press a button";
-  ASSERT_EQ(driver->failures().size(), 1u);
-  EXPECT_EQ(driver->failures().front(), "the dialog has no listbox number 3");
-}
-
-TEST_F(WidgetServiceTest, TextIsWrittenIntoTheCallersBuffer) {
-  const int edit = Create("edit");
-  SetText(edit, u"abc");
+TEST_F(WidgetServiceTest, UnknownTargetsAreRecordedAndIgnored) {
+  std::int32_t result = -1;
   std::int32_t length = 0;
-  void* lengthList[] = {const_cast<char*>("text.length"), &length, nullptr};
-  service.Value(edit, op::kGetValue, lengthList);
-  ASSERT_EQ(length, 3);
-  std::u16string buffer(4, u'x');
-  void* textList[] = {const_cast<char*>("text"), buffer.data(), nullptr};
-  service.Value(edit, op::kGetValue, textList);
-  EXPECT_EQ(buffer, std::u16string(u"abc\0", 4));
+  std::int32_t child = 0;
+  std::uint64_t tag = 0;
+  for (int target : {0, -1, 4242}) {
+    Send(target, op::kGetValue, {{"text.length", &length}});
+    Send(target, op::kSetValue, {{"title", u"x"}});
+    Send(target, op::kAddChild, {{"child", &child}, {"result", &result}});
+    Send(target, op::kExecute, {{"type", "modal"}, {"result", &result}});
+    Send(target, op::kCallMethod, {{"additem", nullptr}, {"text", u"a"}, {"result", &result},
+                                   {"tag", &tag}});
+  }
+  EXPECT_EQ(service.calls().size(), 15u) << "every call is recorded, whatever its target";
+  EXPECT_EQ(length, 0);
+  EXPECT_EQ(result, -1) << "no widget, no answer";
+  EXPECT_TRUE(service.Created().empty());
 }
 
 }  // namespace
