@@ -15,7 +15,7 @@ namespace {
 using refhost::cli::AnsweredWidget;
 
 constexpr const char* kRunFooter = R"(Dialog answers:
-  Widgets are counted per kind from 1, in the order the dialog creates them.
+  Widgets are counted per kind from 1, in the order they appear in the dialog.
   Edit boxes count read-only ones too: in the Blendforge dialog, edit 1 shows
   the base name and edit 2 holds the new object's name. List items are picked
   by their text.
