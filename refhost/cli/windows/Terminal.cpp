@@ -1,9 +1,16 @@
 #include "refhost/cli/Terminal.h"
 
 #include <io.h>
+#include <windows.h>
 
 namespace refhost::cli {
 
-bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+// _isatty alone also says yes for NUL and other character devices; only a
+// console answers GetConsoleMode.
+bool IsTerminal(std::FILE* stream) {
+  HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  DWORD mode = 0;
+  return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+}
 
 }  // namespace refhost::cli
