@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <map>
 #include <memory>
 #include <string>
@@ -40,6 +41,15 @@ class DialogHostTest : public DocumentTest {
     driver_ = std::make_shared<refhost::ScriptedDriver>(std::move(actions));
     widgets().SetDriver(driver_);
     return *driver_;
+  }
+
+  // Switches LC_CTYPE to the user's default, as the dialog does, and names it.
+  static std::string UseUserDefaultLocale() {
+    const char* name = std::setlocale(LC_CTYPE, "");
+    return name == nullptr ? "" : name;
+  }
+  static bool IsUtf8Locale(const std::string& name) {
+    return name.find("UTF-8") != std::string::npos || name.find("utf8") != std::string::npos;
   }
 
   // The `ordinal`-th widget of `kind` created since the host was reset, from 1.

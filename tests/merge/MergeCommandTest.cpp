@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 #include <vector>
 
@@ -170,17 +169,24 @@ TEST_F(MergeCommandTest, MergedObjectIsATargetOnTheNextRun) {
 }
 
 TEST_F(MergeCommandTest, NonAsciiNameIsEncodedInTheUserLocale) {
-  const char* userDefault = std::setlocale(LC_CTYPE, "");
-  const std::string locale = userDefault == nullptr ? "" : userDefault;
-  if (locale.find("UTF-8") == std::string::npos && locale.find("utf8") == std::string::npos) {
-    GTEST_SKIP() << "the user's default locale is not UTF-8";
-  }
+  if (!IsUtf8Locale(UseUserDefaultLocale())) GTEST_SKIP() << "the user's locale is not UTF-8";
   AddCurrentBase({{0, 0, 0}});
   Answer(
       {DialogAction::SetText(2, u"elem:\u00E9t\u00E9\U0001F600-body"), DialogAction::Press(u"OK")});
 
   ASSERT_EQ(RunCommand(), 1);
   EXPECT_EQ(document().ObjectAt(1)->name(), "elem:\xC3\xA9t\xC3\xA9\xF0\x9F\x98\x80-body");
+}
+
+TEST_F(MergeCommandTest, NameOutsideTheUserCodePageNamesTheObjectInvalid) {
+  if (UseUserDefaultLocale().find(".1252") == std::string::npos) {
+    GTEST_SKIP() << "the user's locale is not code page 1252";
+  }
+  AddCurrentBase({{0, 0, 0}});
+  Answer({DialogAction::SetText(2, u"elem:\u4E00-body"), DialogAction::Press(u"OK")});
+
+  ASSERT_EQ(RunCommand(), 1) << "a name that cannot be converted still names the object";
+  EXPECT_EQ(document().ObjectAt(1)->name(), "invalid");
 }
 
 }  // namespace

@@ -264,11 +264,7 @@ class MergeDialogLocaleTest : public MergeDialogTest {
  protected:
   void SetUp() override {
     MergeDialogTest::SetUp();
-    const char* userDefault = std::setlocale(LC_CTYPE, "");
-    const std::string name = userDefault == nullptr ? "" : userDefault;
-    if (name.find("UTF-8") == std::string::npos && name.find("utf8") == std::string::npos) {
-      GTEST_SKIP() << "the user's default locale is not UTF-8";
-    }
+    if (!IsUtf8Locale(UseUserDefaultLocale())) GTEST_SKIP() << "the user's locale is not UTF-8";
     std::setlocale(LC_CTYPE, "C");
   }
 };
