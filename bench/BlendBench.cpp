@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "bench/BlendBenchmarks.h"
 #include "bench/support/BlendArithmetic.h"
 #include "bench/support/BlendCases.h"
 #include "bench/support/BlendScene.h"
@@ -71,24 +72,27 @@ void RawBlend(float weight, RawMeshes& meshes, const std::vector<MQPoint>& targe
   }
 }
 
+}  // namespace
+
+namespace bench {
+
 void BM_AddWeightedDelta(benchmark::State& state) {
-  if (!bench::BindHostTable()) return state.SkipWithError("the reference host lacks a function");
-  const bench::BlendCase blend(state);
-  const bench::BlendScene scene = bench::MakeBlendScene(blend.vertices, blend.movedPercent, 1);
-  const cmq::CMQObject base = bench::HandleOf(scene, *scene.base);
-  const cmq::CMQObject target = bench::HandleOf(scene, *scene.targets.front());
+  if (!BindHostTable()) return state.SkipWithError("the reference host lacks a function");
+  const BlendCase blend(state);
+  const BlendScene scene = MakeBlendScene(blend.vertices, blend.movedPercent, 1);
+  const cmq::CMQObject base = HandleOf(scene, *scene.base);
+  const cmq::CMQObject target = HandleOf(scene, *scene.targets.front());
   const cmq::CMQObject copy = base.Clone();
   for (auto _ : state) {
     benchmark::DoNotOptimize(AddWeightedDelta(kWeight, copy, base, target));
   }
-  bench::CountTimePer(state, "per_vertex", blend.vertices);
+  CountTimePer(state, "per_vertex", blend.vertices);
 }
 
 void BM_ProtocolFloor(benchmark::State& state) {
-  if (!bench::BindHostTable()) return state.SkipWithError("the reference host lacks a function");
-  const bench::BlendCase blend(state);
-  const bench::BlendScene scene =
-      bench::MakeBlendScene(blend.vertices, blend.movedPercent, blend.targets);
+  if (!BindHostTable()) return state.SkipWithError("the reference host lacks a function");
+  const BlendCase blend(state);
+  const BlendScene scene = MakeBlendScene(blend.vertices, blend.movedPercent, blend.targets);
   const MQDocument document = scene.document->handle();
   const MQObject copy = HOST_FN(MQObj_Clone)(scene.base->handle());
   const float weight = static_cast<float>(kWeight);
@@ -97,24 +101,20 @@ void BM_ProtocolFloor(benchmark::State& state) {
       ProtocolBlend(weight, document, copy, scene.base->handle(), target->handle());
     }
   }
-  bench::CountTimePer(state, "per_vertex", blend.vertices);
+  CountTimePer(state, "per_vertex", blend.vertices);
 }
 
 void BM_RawFloor(benchmark::State& state) {
-  const bench::BlendCase blend(state);
-  RawMeshes meshes = CopyToArrays(
-      bench::MakeBlendScene(blend.vertices, blend.movedPercent, blend.targets));
+  const BlendCase blend(state);
+  RawMeshes meshes =
+      CopyToArrays(MakeBlendScene(blend.vertices, blend.movedPercent, blend.targets));
   const float weight = static_cast<float>(kWeight);
   for (auto _ : state) {
     for (const std::vector<MQPoint>& target : meshes.targets) RawBlend(weight, meshes, target);
     benchmark::DoNotOptimize(meshes.copy.data());
     benchmark::ClobberMemory();
   }
-  bench::CountTimePer(state, "per_vertex", blend.vertices);
+  CountTimePer(state, "per_vertex", blend.vertices);
 }
 
-BENCHMARK(BM_AddWeightedDelta)->Apply(bench::BlendCases)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ProtocolFloor)->Apply(bench::FloorCases)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RawFloor)->Apply(bench::FloorCases)->Unit(benchmark::kMicrosecond);
-
-}  // namespace
+}  // namespace bench

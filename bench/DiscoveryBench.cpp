@@ -65,7 +65,8 @@ void BM_MakeUniqueTargetName(benchmark::State& state) {
   if (plugin.MakeUniqueTargetName("new") != expected) return state.SkipWithError("wrong name");
   for (auto _ : state) benchmark::DoNotOptimize(plugin.MakeUniqueTargetName("new"));
   bench::CountTimePer(state, "per_object", objectCount);
-  bench::CountTimePer(state, "per_object_scan", static_cast<double>(objectCount) * (kTakenNames + 1));
+  bench::CountTimePer(state, "per_object_scan",
+                      static_cast<double>(objectCount) * (kTakenNames + 1));
 }
 
 BENCHMARK(BM_ListMorphTargets)->ArgName("objects")->Arg(100)->Arg(1'000)->Arg(10'000);

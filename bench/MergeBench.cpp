@@ -1,9 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <exception>
+#include <memory>
 #include <vector>
 
+#include "bench/BlendBenchmarks.h"
 #include "bench/support/BlendCases.h"
 #include "bench/support/BlendScene.h"
 #include "bench/support/Counters.h"
@@ -38,25 +39,26 @@ void AnswerDialogsWithOK() {
                                 DialogAction::Press(u"OK")}));
 }
 
+}  // namespace
+
+namespace bench {
+
 void BM_MergeCommand(benchmark::State& state) {
   const refhost::cli::HostedPlugin* plugin = Plugin();
   if (plugin == nullptr) return state.SkipWithError("the plug-in module cannot be hosted");
-  const bench::BlendCase blend(state);
+  const BlendCase blend(state);
   std::int64_t merged = 0;
   for (auto _ : state) {
     // Every command starts from the same document: the base, its two
     // targets and nothing else, the base current.
     state.PauseTiming();
-    const bench::BlendScene scene =
-        bench::MakeBlendScene(blend.vertices, blend.movedPercent, blend.targets);
+    const BlendScene scene = MakeBlendScene(blend.vertices, blend.movedPercent, blend.targets);
     AnswerDialogsWithOK();
     state.ResumeTiming();
     merged += plugin->ModifyObject(0, scene.document->handle());
   }
   if (merged != state.iterations()) state.SkipWithError("a command added no object");
-  bench::CountTimePer(state, "per_vertex", blend.vertices);
+  CountTimePer(state, "per_vertex", blend.vertices);
 }
 
-BENCHMARK(BM_MergeCommand)->Apply(bench::MergeCases)->Unit(benchmark::kMicrosecond);
-
-}  // namespace
+}  // namespace bench

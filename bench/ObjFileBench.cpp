@@ -79,6 +79,7 @@ void BM_ReadObjFile(benchmark::State& state) {
     refhost::ReadObjFile(model.path(), document);
   }
   state.SetBytesProcessed(state.iterations() * model.bytes());
+  state.counters["file_bytes"] = static_cast<double>(model.bytes());
 }
 
 void BM_WriteObjFile(benchmark::State& state) {

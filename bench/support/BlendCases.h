@@ -2,12 +2,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
-#include <vector>
-
-// The blend cases: base sizes, the share of vertices the targets move, and
+// The blend cases: base size, the share of vertices the targets move, and
 // how many targets are blended in.
 namespace bench {
+
+inline constexpr int kBlendSizes[] = {10'000, 100'000, 1'000'000};
+inline constexpr int kMovedPercents[] = {100, 10, 0};
 
 struct BlendCase {
   explicit BlendCase(const benchmark::State& state)
@@ -19,24 +19,5 @@ struct BlendCase {
   int movedPercent;
   int targets;
 };
-
-inline void BlendCasesWith(benchmark::internal::Benchmark* benchmark,
-                           const std::vector<std::int64_t>& targetCounts) {
-  benchmark->ArgNames({"vertices", "moved_pct", "targets"});
-  benchmark->ArgsProduct({{10'000, 100'000, 1'000'000}, {100, 10, 0}, targetCounts});
-}
-
-// AddWeightedDelta blends one target per call.
-inline void BlendCases(benchmark::internal::Benchmark* benchmark) {
-  BlendCasesWith(benchmark, {1});
-}
-// The merge command blends two.
-inline void MergeCases(benchmark::internal::Benchmark* benchmark) {
-  BlendCasesWith(benchmark, {2});
-}
-// The floors, beside both.
-inline void FloorCases(benchmark::internal::Benchmark* benchmark) {
-  BlendCasesWith(benchmark, {1, 2});
-}
 
 }  // namespace bench

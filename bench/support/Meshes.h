@@ -31,7 +31,8 @@ inline refhost::Object& AddGridMesh(refhost::Document& document, std::string nam
   for (int index = 0; index < rows * kGridColumns; ++index) {
     const float column = static_cast<float>(index % kGridColumns);
     const float row = static_cast<float>(index / kGridColumns);
-    object.AddVertex(MQPoint{column * 0.01f, row * 0.01f, Noise(static_cast<std::uint32_t>(index))});
+    object.AddVertex(
+        MQPoint{column * 0.01f, row * 0.01f, Noise(static_cast<std::uint32_t>(index))});
   }
   for (int row = 0; row + 1 < rows; ++row) {
     for (int column = 0; column + 1 < kGridColumns; ++column) {
