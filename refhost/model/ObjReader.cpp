@@ -15,7 +15,12 @@ namespace {
 
 constexpr std::size_t kProgressStep = 8 << 20;
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+// A message quotes no more of a word than a reader takes in at a glance.
+constexpr std::size_t kLongestQuote = 40;
+std::string Quoted(std::string_view text) {
+  return "'" + std::string(text.substr(0, kLongestQuote)) +
+         (text.size() > kLongestQuote ? "...'" : "'");
+}
 
 // One numbered kind of OBJ element ("v" or "vt"): how many the file has
 // defined so far and where the current object's own ones begin.
