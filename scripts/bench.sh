@@ -3,11 +3,11 @@
 # prints a table of the figures with the targets met or missed; the table is
 # also written to BUILD_DIR/bench-summary.md beside the JSON results.
 #   BUILD_DIR  build folder (default build/bench)
-#   MIN_TIME   --benchmark_min_time in seconds per benchmark (default 0.2)
+#   MIN_TIME   --benchmark_min_time in seconds per benchmark (default 0.3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build/bench}
-min_time=${MIN_TIME:-0.2}
+min_time=${MIN_TIME:-0.3}
 programs=(blend_bench discovery_bench objfile_bench)
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
