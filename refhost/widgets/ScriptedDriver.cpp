@@ -4,57 +4,57 @@
 
 namespace refhost {
 
-DialogAction DialogAction::SelectItem(int listBox, int index) {
+namespace {
+
+DialogAction Of(DialogAction::Kind kind, int ordinal = 0) {
   DialogAction action;
-  action.kind = Kind::SelectIndex;
-  action.ordinal = listBox;
+  action.kind = kind;
+  action.ordinal = ordinal;
+  return action;
+}
+
+}  // namespace
+
+DialogAction DialogAction::SelectItem(int listBox, int index) {
+  DialogAction action = Of(Kind::SelectIndex, listBox);
   action.number = index;
   return action;
 }
 
 DialogAction DialogAction::SelectItem(int listBox, std::u16string text) {
-  DialogAction action;
-  action.kind = Kind::SelectText;
-  action.ordinal = listBox;
+  DialogAction action = Of(Kind::SelectText, listBox);
   action.text = std::move(text);
   return action;
 }
 
 DialogAction DialogAction::SetPosition(int spinBox, double position) {
-  DialogAction action;
-  action.kind = Kind::SetPosition;
-  action.ordinal = spinBox;
+  DialogAction action = Of(Kind::SetPosition, spinBox);
   action.position = position;
   return action;
 }
 
 DialogAction DialogAction::SetText(int edit, std::u16string text) {
-  DialogAction action;
-  action.kind = Kind::SetText;
-  action.ordinal = edit;
+  DialogAction action = Of(Kind::SetText, edit);
   action.text = std::move(text);
   return action;
 }
 
 DialogAction DialogAction::Press(std::u16string caption) {
-  DialogAction action;
-  action.kind = Kind::PressCaption;
+  DialogAction action = Of(Kind::PressCaption);
   action.text = std::move(caption);
   return action;
 }
 
 DialogAction DialogAction::PressResult(int modalResult) {
-  DialogAction action;
-  action.kind = Kind::PressResult;
+  DialogAction action = Of(Kind::PressResult);
   action.number = modalResult;
   return action;
 }
 
-DialogAction DialogAction::Close() { return DialogAction(); }
+DialogAction DialogAction::Close() { return Of(Kind::Close); }
 
 DialogAction DialogAction::Run(std::function<void(DialogSession&)> callback) {
-  DialogAction action;
-  action.kind = Kind::Callback;
+  DialogAction action = Of(Kind::Callback);
   action.callback = std::move(callback);
   return action;
 }
@@ -79,56 +79,65 @@ const Widget* ScriptedDriver::Target(DialogSession& session, const char* kind, i
   return widget;
 }
 
+void ScriptedDriver::Select(const DialogAction& action, DialogSession& session) {
+  const Widget* listBox = Target(session, "listbox", action.ordinal);
+  if (listBox == nullptr) return;
+  const bool byIndex = action.kind == DialogAction::Kind::SelectIndex;
+  const bool selected = byIndex ? session.SelectItem(listBox->id, action.number)
+                                : session.SelectItemByText(listBox->id, action.text);
+  if (selected) return;
+  const std::string item =
+      byIndex ? std::to_string(action.number) : '"' + ToUtf8(action.text) + '"';
+  failures_.push_back("list box " + std::to_string(action.ordinal) + " has no item " + item);
+}
+
+void ScriptedDriver::Type(const DialogAction& action, DialogSession& session) {
+  const Widget* edit = Target(session, "edit", action.ordinal);
+  if (edit == nullptr || session.SetText(edit->id, action.text)) return;
+  failures_.push_back("edit " + std::to_string(action.ordinal) + " is read-only");
+}
+
+const Widget* ScriptedDriver::Button(const DialogAction& action, DialogSession& session) {
+  if (action.kind == DialogAction::Kind::PressCaption) {
+    const Widget* button = session.FindButton(action.text);
+    if (button == nullptr)
+      failures_.push_back("the dialog has no button \"" + ToUtf8(action.text) + '"');
+    return button;
+  }
+  for (const Widget* widget : session.Widgets()) {
+    if (widget->kind == "button" && session.Press(widget->id) == action.number) return widget;
+  }
+  failures_.push_back("no button closes the dialog with " + std::to_string(action.number));
+  return nullptr;
+}
+
 bool ScriptedDriver::Play(const DialogAction& action, DialogSession& session,
                           std::optional<int>& result) {
   using Kind = DialogAction::Kind;
   switch (action.kind) {
     case Kind::SelectIndex:
-    case Kind::SelectText: {
-      const Widget* listBox = Target(session, "listbox", action.ordinal);
-      if (listBox == nullptr) return false;
-      const bool selected = action.kind == Kind::SelectIndex
-                                ? session.SelectItem(listBox->id, action.number)
-                                : session.SelectItemByText(listBox->id, action.text);
-      if (!selected) {
-        const std::string item = action.kind == Kind::SelectIndex ? std::to_string(action.number)
-                                                                  : '"' + ToUtf8(action.text) + '"';
-        failures_.push_back("list box " + std::to_string(action.ordinal) + " has no item " + item);
-      }
+    case Kind::SelectText:
+      Select(action, session);
       return false;
-    }
     case Kind::SetPosition:
       if (const Widget* spin = Target(session, "doublespinbox", action.ordinal)) {
         session.SetPosition(spin->id, action.position);
       }
       return false;
     case Kind::SetText:
-      if (const Widget* edit = Target(session, "edit", action.ordinal)) {
-        if (!session.SetText(edit->id, action.text)) {
-          failures_.push_back("edit " + std::to_string(action.ordinal) + " is read-only");
-        }
-      }
+      Type(action, session);
       return false;
-    case Kind::PressCaption: {
-      const Widget* button = session.FindButton(action.text);
-      if (button == nullptr) {
-        failures_.push_back("the dialog has no button \"" + ToUtf8(action.text) + '"');
-        return false;
-      }
-      result = session.Press(button->id);
-      return true;
+    case Kind::PressCaption:
+    case Kind::PressResult: {
+      const Widget* button = Button(action, session);
+      if (button != nullptr) result = session.Press(button->id);
+      return button != nullptr;
     }
-    case Kind::PressResult:
-      for (const Widget* widget : session.Widgets()) {
-        if (widget->kind == "button" && session.Press(widget->id) == action.number) {
-          result = action.number;
-          return true;
-        }
-      }
-      failures_.push_back("no button closes the dialog with " + std::to_string(action.number));
+    case Kind::Close:
+      return true;
+    case Kind::Callback:
+      if (action.callback) action.callback(session);
       return false;
-    case Kind::Close: return true;
-    case Kind::Callback: action.callback(session); return false;
   }
   return false;
 }

@@ -11,8 +11,16 @@ namespace refhost {
 // One step of a scripted user. Widgets are addressed by kind and ordinal
 // (from 1) in the dialog's tree order, list items by index or text.
 struct DialogAction {
-  enum class Kind { SelectIndex, SelectText, SetPosition, SetText, PressCaption, PressResult, Close,
-                    Callback };
+  enum class Kind {
+    SelectIndex,
+    SelectText,
+    SetPosition,
+    SetText,
+    PressCaption,
+    PressResult,
+    Close,
+    Callback
+  };
 
   static DialogAction SelectItem(int listBox, int index);
   static DialogAction SelectItem(int listBox, std::u16string text);
@@ -33,8 +41,8 @@ struct DialogAction {
 
 // Plays its actions on every dialog it is given. A dialog the script does
 // not close is closed with its default button. An action that finds no
-// such widget or item is recorded as a failure and closes the dialog with
-// no result.
+// such widget, item or button, or types into a read-only edit box, is
+// recorded as a readable failure and closes the dialog with no result.
 class ScriptedDriver : public DialogDriver {
  public:
   explicit ScriptedDriver(std::vector<DialogAction> actions) : actions_(std::move(actions)) {}
@@ -47,6 +55,11 @@ class ScriptedDriver : public DialogDriver {
  private:
   // Plays one action; sets `result` and answers true when it closes the dialog.
   bool Play(const DialogAction& action, DialogSession& session, std::optional<int>& result);
+  void Select(const DialogAction& action, DialogSession& session);
+  void Type(const DialogAction& action, DialogSession& session);
+  // The button a press action names, or null, recorded as a failure.
+  const Widget* Button(const DialogAction& action, DialogSession& session);
+  // The `ordinal`-th widget of `kind`, or null, recorded as a failure.
   const Widget* Target(DialogSession& session, const char* kind, int ordinal);
 
   std::vector<DialogAction> actions_;

@@ -40,10 +40,14 @@ std::string Quoted(const std::string& text) { return '"' + text + '"'; }
 std::string Render(const KeySpec& spec, const void* value) {
   if (value == nullptr) return "null";
   switch (spec.type) {
-    case ValueType::Narrow: return Quoted(static_cast<const char*>(value));
-    case ValueType::Wide: return Quoted(ToUtf8(ReadWide(value)));
-    case ValueType::Int: return std::to_string(*static_cast<const std::int32_t*>(value));
-    case ValueType::Bool: return std::to_string(*static_cast<const unsigned char*>(value));
+    case ValueType::Narrow:
+      return Quoted(static_cast<const char*>(value));
+    case ValueType::Wide:
+      return Quoted(ToUtf8(ReadWide(value)));
+    case ValueType::Int:
+      return std::to_string(*static_cast<const std::int32_t*>(value));
+    case ValueType::Bool:
+      return std::to_string(*static_cast<const unsigned char*>(value));
     case ValueType::Double: {
       // Seventeen digits read back to the same bits.
       std::ostringstream text;
@@ -51,9 +55,12 @@ std::string Render(const KeySpec& spec, const void* value) {
       text << *static_cast<const double*>(value);
       return text.str();
     }
-    case ValueType::Tag: return std::to_string(*static_cast<const std::uint64_t*>(value));
-    case ValueType::WideBuffer: return "buffer";
-    case ValueType::Method: return "method";
+    case ValueType::Tag:
+      return std::to_string(*static_cast<const std::uint64_t*>(value));
+    case ValueType::WideBuffer:
+      return "buffer";
+    case ValueType::Method:
+      return "method";
   }
   return {};
 }
@@ -66,10 +73,14 @@ std::string RenderPreset(const KeySpec& spec) {
 // Bit for bit, so that -0.0 does not pass for the default 0.0.
 bool IsPreset(const KeySpec& spec, const void* value) {
   switch (spec.type) {
-    case ValueType::Int: return *static_cast<const std::int32_t*>(value) == spec.preset;
-    case ValueType::Double: return std::memcmp(value, &spec.preset, sizeof(double)) == 0;
-    case ValueType::Tag: return *static_cast<const std::uint64_t*>(value) == 0;
-    default: return true;
+    case ValueType::Int:
+      return *static_cast<const std::int32_t*>(value) == spec.preset;
+    case ValueType::Double:
+      return std::memcmp(value, &spec.preset, sizeof(double)) == 0;
+    case ValueType::Tag:
+      return *static_cast<const std::uint64_t*>(value) == 0;
+    default:
+      return true;
   }
 }
 
@@ -96,8 +107,8 @@ void Reader::CheckPair(const KeySpec& spec, const void* value) {
     Flag(BreachKind::BadBool, "bool " + key + " is not one byte 0 or 1");
   }
   if (spec.out && !IsPreset(spec, value)) {
-    Flag(BreachKind::NotPreset, "out-value " + key + " is not preset to its default " +
-                                    RenderPreset(spec));
+    Flag(BreachKind::NotPreset,
+         "out-value " + key + " is not preset to its default " + RenderPreset(spec));
   }
 }
 

@@ -26,7 +26,9 @@ void* FindValue(const std::vector<ReadPair>& pairs, const char* key) {
 
 int ReadInt(const void* value) { return *static_cast<const std::int32_t*>(value); }
 
-void Erase(std::vector<int>& ids, int id) { ids.erase(std::remove(ids.begin(), ids.end(), id), ids.end()); }
+void Erase(std::vector<int>& ids, int id) {
+  ids.erase(std::remove(ids.begin(), ids.end(), id), ids.end());
+}
 
 }  // namespace
 
@@ -74,8 +76,8 @@ void WidgetService::Destroy(Widget* target, int id) {
   if (target == nullptr) {
     // A second Destroy is already flagged as a call after Destroy.
     if (Find(id) == nullptr) {
-      Breach(BreachKind::BadTarget, "Destroy of widget " + std::to_string(id) +
-                                        ", which the host never created");
+      Breach(BreachKind::BadTarget,
+             "Destroy of widget " + std::to_string(id) + ", which the host never created");
     }
     return;
   }
@@ -94,13 +96,13 @@ void WidgetService::AddChild(Widget* target, const Pairs& pairs, bool window) {
     return Breach(BreachKind::BadValue, "child " + std::to_string(attached->id) + " was destroyed");
   }
   if (window != (attached->kind == "dialog")) {
-    return Breach(BreachKind::BadValue, window
-                                            ? "AddChildWindow of a widget that is not a dialog"
-                                            : "AddChild of a dialog; dialogs attach with AddChildWindow");
+    return Breach(BreachKind::BadValue,
+                  window ? "AddChildWindow of a widget that is not a dialog"
+                         : "AddChild of a dialog; dialogs attach with AddChildWindow");
   }
   if (WouldCycle(*target, *attached)) {
-    return Breach(BreachKind::BadValue, "widget " + std::to_string(attached->id) +
-                                            " would be placed inside itself");
+    return Breach(BreachKind::BadValue,
+                  "widget " + std::to_string(attached->id) + " would be placed inside itself");
   }
   if (Widget* previous = FindMutable(attached->parent)) {
     Erase(previous->children, attached->id);
@@ -143,7 +145,8 @@ void WidgetService::GetValue(Widget* target, const Pairs& pairs) {
 void WidgetService::WriteText(Widget& edit, void* buffer) {
   auto reported = reportedTextLengths_.find(edit.id);
   if (reported == reportedTextLengths_.end() || reported->second < 0) {
-    return Breach(BreachKind::PairOrder, "\"text\" read with no \"text.length\" to size its buffer");
+    return Breach(BreachKind::PairOrder,
+                  "\"text\" read with no \"text.length\" to size its buffer");
   }
   if (faults_.writeNoOutValues) return;
   const std::u16string text = edit.Text();
@@ -158,12 +161,23 @@ void WidgetService::SetValue(Widget* target, const Pairs& pairs) {
   const ReadPair& pair = pairs.front();
   PropertyValue& property = target->properties[pair.spec->key];
   switch (pair.spec->type) {
-    case ValueType::Narrow: property = std::string(static_cast<const char*>(pair.value)); break;
-    case ValueType::Wide: property = ReadWide(pair.value); break;
-    case ValueType::Int: property = ReadInt(pair.value); break;
-    case ValueType::Bool: property = *static_cast<const unsigned char*>(pair.value) == 1; break;
-    case ValueType::Double: property = *static_cast<const double*>(pair.value); break;
-    default: break;
+    case ValueType::Narrow:
+      property = std::string(static_cast<const char*>(pair.value));
+      break;
+    case ValueType::Wide:
+      property = ReadWide(pair.value);
+      break;
+    case ValueType::Int:
+      property = ReadInt(pair.value);
+      break;
+    case ValueType::Bool:
+      property = *static_cast<const unsigned char*>(pair.value) == 1;
+      break;
+    case ValueType::Double:
+      property = *static_cast<const double*>(pair.value);
+      break;
+    default:
+      break;
   }
 }
 

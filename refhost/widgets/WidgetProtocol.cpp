@@ -10,15 +10,14 @@ using std::initializer_list;
 constexpr bool kIn = false;
 constexpr bool kOut = true;
 
-const initializer_list<KeySpec> kExecuteKeys = {
-    {"type", ValueType::Narrow, kIn, 0, "dialog"}, {"result", ValueType::Int, kOut, 0, "dialog"}};
-const initializer_list<KeySpec> kGetSystemKeys = {
-    {"system", ValueType::Narrow, kIn, 0, nullptr},
-    {"result", ValueType::Int, kOut, -1, nullptr}};
-const initializer_list<KeySpec> kCreateKeys = {
-    {"type", ValueType::Narrow, kIn, 0, nullptr}, {"id", ValueType::Int, kOut, 0, nullptr}};
-const initializer_list<KeySpec> kAddChildKeys = {
-    {"child", ValueType::Int, kIn, 0, nullptr}, {"result", ValueType::Int, kOut, -1, nullptr}};
+const initializer_list<KeySpec> kExecuteKeys = {{"type", ValueType::Narrow, kIn, 0, "dialog"},
+                                                {"result", ValueType::Int, kOut, 0, "dialog"}};
+const initializer_list<KeySpec> kGetSystemKeys = {{"system", ValueType::Narrow, kIn, 0, nullptr},
+                                                  {"result", ValueType::Int, kOut, -1, nullptr}};
+const initializer_list<KeySpec> kCreateKeys = {{"type", ValueType::Narrow, kIn, 0, nullptr},
+                                               {"id", ValueType::Int, kOut, 0, nullptr}};
+const initializer_list<KeySpec> kAddChildKeys = {{"child", ValueType::Int, kIn, 0, nullptr},
+                                                 {"result", ValueType::Int, kOut, -1, nullptr}};
 const initializer_list<KeySpec> kAddChildWindowKeys = {
     {"child", ValueType::Int, kIn, 0, "main_window dialog"},
     {"result", ValueType::Int, kOut, -1, "main_window dialog"}};
@@ -53,15 +52,24 @@ const initializer_list<KeySpec> kNoKeys = {};
 
 const initializer_list<KeySpec>& KeysOf(int code) {
   switch (code) {
-    case widget_op::kExecute: return kExecuteKeys;
-    case widget_op::kGetSystem: return kGetSystemKeys;
-    case widget_op::kCreate: return kCreateKeys;
-    case widget_op::kAddChild: return kAddChildKeys;
-    case widget_op::kAddChildWindow: return kAddChildWindowKeys;
-    case widget_op::kGetValue: return kGetValueKeys;
-    case widget_op::kSetValue: return kSetValueKeys;
-    case widget_op::kCallMethod: return kCallMethodKeys;
-    default: return kNoKeys;
+    case widget_op::kExecute:
+      return kExecuteKeys;
+    case widget_op::kGetSystem:
+      return kGetSystemKeys;
+    case widget_op::kCreate:
+      return kCreateKeys;
+    case widget_op::kAddChild:
+      return kAddChildKeys;
+    case widget_op::kAddChildWindow:
+      return kAddChildWindowKeys;
+    case widget_op::kGetValue:
+      return kGetValueKeys;
+    case widget_op::kSetValue:
+      return kSetValueKeys;
+    case widget_op::kCallMethod:
+      return kCallMethodKeys;
+    default:
+      return kNoKeys;
   }
 }
 

@@ -78,16 +78,26 @@ void WidgetService::Dispatch(Widget* target, int id, int code, const Pairs& pair
     Breach(BreachKind::BadTarget, "Create and GetSystem go to target 0");
   }
   switch (code) {
-    case widget_op::kExecute: return Execute(target, pairs);
-    case widget_op::kGetSystem: return GetSystem(pairs);
-    case widget_op::kCreate: return Create(pairs);
-    case widget_op::kDestroy: return Destroy(target, id);
-    case widget_op::kAddChild: return AddChild(target, pairs, false);
-    case widget_op::kAddChildWindow: return AddChild(target, pairs, true);
-    case widget_op::kGetValue: return GetValue(target, pairs);
-    case widget_op::kSetValue: return SetValue(target, pairs);
-    case widget_op::kCallMethod: return CallMethod(target, pairs);
-    default: Breach(BreachKind::UnknownCode, "unknown operation code " + std::to_string(code));
+    case widget_op::kExecute:
+      return Execute(target, pairs);
+    case widget_op::kGetSystem:
+      return GetSystem(pairs);
+    case widget_op::kCreate:
+      return Create(pairs);
+    case widget_op::kDestroy:
+      return Destroy(target, id);
+    case widget_op::kAddChild:
+      return AddChild(target, pairs, false);
+    case widget_op::kAddChildWindow:
+      return AddChild(target, pairs, true);
+    case widget_op::kGetValue:
+      return GetValue(target, pairs);
+    case widget_op::kSetValue:
+      return SetValue(target, pairs);
+    case widget_op::kCallMethod:
+      return CallMethod(target, pairs);
+    default:
+      Breach(BreachKind::UnknownCode, "unknown operation code " + std::to_string(code));
   }
 }
 

@@ -113,9 +113,9 @@ TEST_F(WidgetDriverTest, CallbackSeesTheLiveDialogInTreeOrder) {
 
   Execute(dialog);
 
-  const std::vector<std::string> expected = {
-      "frame",  "edit",  "frame",  "listbox", "doublespinbox", "frame", "listbox",
-      "doublespinbox", "edit", "frame", "button", "button"};
+  const std::vector<std::string> expected = {"frame",         "edit",  "frame",   "listbox",
+                                             "doublespinbox", "frame", "listbox", "doublespinbox",
+                                             "edit",          "frame", "button",  "button"};
   EXPECT_EQ(kinds, expected) << "the view must list the widgets depth first in attach order";
   EXPECT_EQ(Widget(nameEdit).Text(), u"set while open") << "the host must serve calls while open";
 }
@@ -137,8 +137,9 @@ TEST_F(WidgetDriverTest, FailedActionIsReportedAndClosesWithoutResult) {
   };
   for (const FailingScript& failing : cases) {
     bool playedOn = false;
-    auto driver = Script({failing.action, DialogAction::Run([&](DialogSession&) { playedOn = true; }),
-                          DialogAction::Press(u"OK")});
+    auto driver =
+        Script({failing.action, DialogAction::Run([&](DialogSession&) { playedOn = true; }),
+                DialogAction::Press(u"OK")});
 
     EXPECT_EQ(Execute(dialog), 0) << failing.message << ": a failed script must press nothing";
     EXPECT_FALSE(playedOn) << failing.message << ": the script must stop at its failure";

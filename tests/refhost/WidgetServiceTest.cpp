@@ -1,5 +1,3 @@
-#include "refhost/widgets/WidgetService.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "refhost/widgets/WidgetService.h"
 #include "tests/refhost/WidgetServiceFixture.h"
 
 namespace {
@@ -38,7 +37,8 @@ TEST_F(WidgetServiceTest, CreateIssuesFreshIdentifiersAndDestroyOnlyMarks) {
   const int first = Create("frame");
   const int second = Create("button");
   ASSERT_NE(first, 0) << "Create must answer an identifier";
-  EXPECT_NE(first, WidgetService::kMainWindowID) << "a created widget must not pose as the main window";
+  EXPECT_NE(first, WidgetService::kMainWindowID)
+      << "a created widget must not pose as the main window";
   EXPECT_NE(first, second) << "each widget needs its own identifier";
 
   Send(first, op::kDestroy, {});
@@ -203,8 +203,8 @@ TEST_F(WidgetServiceTest, UnknownTargetsAreRecordedAndIgnored) {
     Send(target, op::kSetValue, {{"title", u"x"}});
     Send(target, op::kAddChild, {{"child", &child}, {"result", &result}});
     Send(target, op::kExecute, {{"type", "modal"}, {"result", &result}});
-    Send(target, op::kCallMethod, {{"additem", nullptr}, {"text", u"a"}, {"result", &result},
-                                   {"tag", &tag}});
+    Send(target, op::kCallMethod,
+         {{"additem", nullptr}, {"text", u"a"}, {"result", &result}, {"tag", &tag}});
   }
   EXPECT_EQ(service.calls().size(), 15u) << "every call is recorded, whatever its target";
   EXPECT_EQ(length, 0);
