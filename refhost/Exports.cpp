@@ -1,7 +1,8 @@
 // The host functions as C exports, found by name when a plug-in's MQInit binds
-// this module. The 18 that the plug-in calls serve the document model; every
-// one of them checks what the plug-in passes, answers a neutral value to a
-// reference or index it cannot serve, and notes that as a misuse.
+// this module. Of the 18 that the plug-in calls, the document and object
+// functions serve the document model: each checks what the plug-in passes,
+// answers a neutral value to a reference or index it cannot serve, and notes
+// that as a misuse. MQWidget_Value belongs to the widget service.
 #include <algorithm>
 #include <cstring>
 #include <string>

@@ -1,5 +1,7 @@
 #include "refhost/Host.h"
 
+#include <utility>
+
 #include "refhost/Handles.h"
 #include "refhost/widgets/WidgetService.h"
 
@@ -36,15 +38,16 @@ void Host::Reset() {
   WidgetService::Instance().Reset();
 }
 
-Object& Host::NewObject() {
-  const int uniqueID = static_cast<int>(objects_.size()) + 1;
-  objects_.push_back(std::make_unique<Object>(uniqueID));
-  return *objects_.back();
-}
+Object& Host::NewObject() { return Keep(std::make_unique<Object>(NextUniqueID())); }
 
 Object& Host::CloneObject(const Object& source) {
-  const int uniqueID = static_cast<int>(objects_.size()) + 1;
-  objects_.push_back(std::make_unique<Object>(uniqueID, source));
+  return Keep(std::make_unique<Object>(NextUniqueID(), source));
+}
+
+int Host::NextUniqueID() const { return static_cast<int>(objects_.size()) + 1; }
+
+Object& Host::Keep(std::unique_ptr<Object> object) {
+  objects_.push_back(std::move(object));
   return *objects_.back();
 }
 

@@ -64,6 +64,8 @@ class Host {
   void RecordMisuse(const char* function, const std::string& what);
 
  private:
+  int NextUniqueID() const;
+  Object& Keep(std::unique_ptr<Object> object);
   void AppendCall(const char* function, const void* target, int index);
 
   std::vector<std::unique_ptr<Document>> documents_;
