@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 namespace platform {
 
 ModuleHandle OpenModule(const char* path) { return LoadLibraryA(path); }
@@ -12,6 +15,11 @@ EntryPoint FindEntryPoint(ModuleHandle module, const char* name) {
 
 void CloseModule(ModuleHandle module) { FreeLibrary(static_cast<HMODULE>(module)); }
 
-bool IsModuleLoaded(const char* path) { return GetModuleHandleA(path) != nullptr; }
+bool IsModuleLoaded(const char* path) {
+  // Unlike the loader, this lookup takes backslashes only.
+  std::string windowsPath(path);
+  std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+  return GetModuleHandleA(windowsPath.c_str()) != nullptr;
+}
 
 }  // namespace platform
