@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 namespace platform {
@@ -16,10 +15,13 @@ EntryPoint FindEntryPoint(ModuleHandle module, const char* name) {
 void CloseModule(ModuleHandle module) { FreeLibrary(static_cast<HMODULE>(module)); }
 
 bool IsModuleLoaded(const char* path) {
-  // Unlike the loader, this lookup takes backslashes only.
-  std::string windowsPath(path);
-  std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
-  return GetModuleHandleA(windowsPath.c_str()) != nullptr;
+  // The lookup matches a loaded module by its file name, or by a full path
+  // with backslashes only; the file name serves every path form.
+  const std::string fullPath(path);
+  const std::size_t separator = fullPath.find_last_of("/\\");
+  const std::string fileName =
+      separator == std::string::npos ? fullPath : fullPath.substr(separator + 1);
+  return GetModuleHandleA(fileName.c_str()) != nullptr;
 }
 
 }  // namespace platform
