@@ -5,7 +5,8 @@
 #include "plugin/HostApi.h"
 #include "plugin/MQBasePlugin.h"
 
-// A file plug-in that reads model files (type 1). Event 301 stores its two
+// A file plug-in (types 1 and 2): the file exports reach its strings and its
+// file operation through the first three slots. Event 301 stores its two
 // members; event 300 calls OnEvent300.
 class MQImportPlugin : public MQBasePlugin {
  public:

@@ -30,8 +30,9 @@ class MQStationPlugin : public MQBasePlugin {
   virtual int OnEvent101(MQDocument doc) = 0;
   virtual int OnEvent104(MQDocument doc, int index) = 0;
   virtual int OnEvent102(MQDocument doc, int flag) = 0;
-  virtual int OnEvent103(MQDocument doc, int srcProduct, int srcID, void* description,
-                         void* message) = 0;
+  // A message from the plug-in named by `srcProduct` and `srcID`.
+  virtual int OnEvent103(MQDocument doc, std::uint32_t srcProduct, std::uint32_t srcID,
+                         void* description, void* message) = 0;
   virtual int OnEvent110(MQDocument doc, MQScene scene, int width, int height) = 0;
   virtual int OnEvent200(MQDocument doc, const char* filename, DocumentFileInfo* info) = 0;
   virtual int OnEvent201(MQDocument doc) = 0;
@@ -45,7 +46,8 @@ class MQStationPlugin : public MQBasePlugin {
   virtual int OnEvent231(MQDocument doc) = 0;
   virtual int OnEvent230(MQDocument doc) = 0;
   virtual int OnEvent240(MQDocument doc, MQScene scene) = 0;
+  // `trigger`: 1 screen, 2 world, 3 local, 0 any other kind.
   virtual int OnEvent250(MQDocument doc, int trigger) = 0;
-  // Keeps its place in the table; the event dispatch never calls it.
-  virtual int OnUserMessage(MQDocument doc, void* message) = 0;
+  // Holds its place in the table; nothing in the frame calls it.
+  virtual int ReservedOperation() = 0;
 };
