@@ -4,10 +4,10 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "fuzz/FuzzCheck.h"
 #include "merge/MorphNaming.h"
 #include "plugin/Blendforge.h"
 #include "plugin/HostFunctionTable.h"
@@ -17,24 +17,20 @@
 namespace {
 
 constexpr int kMaxObjects = 12;
-constexpr std::size_t kNameBuffer = 250;
 
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
-
-// A name as the plug-in reads it back from the host's 250-byte buffer.
-std::string SeenByPlugin(const std::string& name, bool unterminated) {
-  const std::size_t room = unterminated ? kNameBuffer : kNameBuffer - 1;
-  return name.substr(0, name.find('\0')).substr(0, room);
+// A name as the plug-in reads it back from the host, cut or filled as the
+// host's fault mode has it.
+std::string SeenByPlugin(const cmq::CMQDocument& document, const refhost::Object& object) {
+  return document.GetObjectAt(object.index()).GetName();
 }
 
 void CheckPureNaming(const std::string& name, const std::string& morphName) {
   const std::string core = GetCoreName(name);
-  Check(name.find(core) != std::string::npos);
+  Check(name.find(core) != std::string::npos, "the core name is part of the name");
   const std::string composed = ComposeTargetName(morphName, core);
-  Check(IsMorphTargetName(core, composed) == (morphName.find('-') == std::string::npos));
-  Check(!IsMorphTargetName(core, name.substr(0, 4)));
+  Check(IsMorphTargetName(core, composed) == (morphName.find('-') == std::string::npos),
+        "a composed name is a target name exactly when the morph name holds no \"-\"");
+  Check(!IsMorphTargetName(core, name.substr(0, 4)), "a name shorter than the prefix is no target");
 }
 
 struct FuzzedDocument {
@@ -73,28 +69,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   refhost::Host& host = refhost::Host::Instance();
   host.Reset();
-  const bool unterminated = input.ConsumeBool();
   const std::string morphName = input.ConsumeRandomLengthString(40);
   FuzzedDocument made = MakeDocument(input);
-  host.faults().unterminatedNames = unterminated;
+  host.faults().unterminatedNames = input.ConsumeBool();
 
   Blendforge plugin;
   plugin.document = cmq::CMQDocument(made.document->handle());
   const refhost::Object& base =
       *made.held[input.ConsumeIntegralInRange<std::size_t>(0, made.held.size() - 1)];
   plugin.base = plugin.document.GetObjectAt(base.index());
-  const std::string baseName = SeenByPlugin(base.name(), unterminated);
+  const std::string baseName = SeenByPlugin(plugin.document, base);
   CheckPureNaming(baseName, morphName);
 
   const std::string unique = plugin.MakeUniqueTargetName(morphName);
-  Check(unique.rfind("elem:" + morphName, 0) == 0);
+  Check(unique.rfind("elem:" + morphName, 0) == 0,
+        "the unique name starts with the prefix and morph name");
   const std::string tail = "-" + GetCoreName(baseName);
   Check(unique.size() >= tail.size() &&
-        unique.compare(unique.size() - tail.size(), tail.size(), tail) == 0);
+            unique.compare(unique.size() - tail.size(), tail.size(), tail) == 0,
+        "the unique name ends with \"-\" and the core name");
   for (const refhost::Object* object : made.held) {
-    Check(SeenByPlugin(object->name(), unterminated) != unique);
+    Check(SeenByPlugin(plugin.document, *object) != unique, "the unique name is free");
   }
-  Check(host.misuses().empty());
+  Check(host.misuses().empty(), "the plug-in used the host soundly");
   host.Reset();
   return 0;
 }

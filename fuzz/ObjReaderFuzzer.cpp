@@ -2,26 +2,23 @@
 // into objects whose faces all point at their own vertices, or throws its
 // own error naming the line.
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "fuzz/FuzzCheck.h"
 #include "refhost/Host.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
 
 namespace {
 
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
-
 void CheckFacesInRange(const refhost::Document& document) {
   for (int i = 0; i < document.ObjectCount(); ++i) {
     const refhost::Object* object = document.ObjectAt(i);
-    Check(object != nullptr);
+    Check(object != nullptr, "the reader leaves no empty position");
     for (const refhost::Face& face : object->faces()) {
-      Check(face.vertices.size() >= 3);
-      for (int vertex : face.vertices) Check(object->HasVertex(vertex));
+      Check(face.vertices.size() >= 3, "a face has three corners or more");
+      for (int vertex : face.vertices)
+        Check(object->HasVertex(vertex), "a face uses its own object's vertices");
     }
   }
 }

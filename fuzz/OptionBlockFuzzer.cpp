@@ -5,11 +5,11 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "fuzz/FuzzCheck.h"
 #include "plugin/OptionBlock.h"
 
 namespace {
@@ -42,7 +42,7 @@ Block MakeBlock(FuzzedDataProvider& input) {
   for (std::size_t i = 0; i < count; ++i) {
     block.keys.push_back(NextKey(input));
     const std::vector<std::uint8_t> value = input.ConsumeBytes<std::uint8_t>(15);
-    std::memcpy(block.slots[i].bytes, value.data(), value.size());
+    if (!value.empty()) std::memcpy(block.slots[i].bytes, value.data(), value.size());
   }
   for (std::size_t i = 0; i < count; ++i) {
     const bool nullValue = input.ConsumeIntegralInRange(0, 7) == 0;
@@ -54,16 +54,13 @@ Block MakeBlock(FuzzedDataProvider& input) {
   return block;
 }
 
-// The first pair named `key`, found the plain way.
+// The first pair named `key`, found the plain way; keys are C texts, so a
+// zero byte ends them.
 void* ExpectedValue(const Block& block, const std::string& key) {
   for (std::size_t i = 0; i < block.keys.size(); ++i) {
-    if (block.keys[i] == key) return block.pairs[2 * i + 1];
+    if (std::strcmp(block.keys[i].c_str(), key.c_str()) == 0) return block.pairs[2 * i + 1];
   }
   return nullptr;
-}
-
-void Check(bool holds) {
-  if (!holds) std::abort();
 }
 
 void CheckStore(Block& block, const std::string& key, bool wide, std::int64_t value) {
@@ -79,8 +76,10 @@ void CheckStore(Block& block, const std::string& key, bool wide, std::int64_t va
     const bool isTarget = block.slots[i].bytes == target;
     Check(std::memcmp(block.slots[i].bytes + (isTarget ? written : 0),
                       before[i].bytes + (isTarget ? written : 0),
-                      sizeof(ValueSlot) - (isTarget ? written : 0)) == 0);
-    if (isTarget) Check(std::memcmp(block.slots[i].bytes, &value, written) == 0);
+                      sizeof(ValueSlot) - (isTarget ? written : 0)) == 0,
+          "a store writes nothing beyond the found value");
+    if (isTarget)
+      Check(std::memcmp(block.slots[i].bytes, &value, written) == 0, "a store writes the value");
   }
 }
 
@@ -91,15 +90,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Block block = MakeBlock(input);
   const std::string key = NextKey(input);
   void* expected = ExpectedValue(block, key);
-  Check(FindOptionValue(block.pairs.data(), key.c_str()) == expected);
-  Check(GetOptionText(block.pairs.data(), key.c_str()) == expected);
+  Check(FindOptionValue(block.pairs.data(), key.c_str()) == expected,
+        "the first pair of the key is found");
+  Check(GetOptionText(block.pairs.data(), key.c_str()) == expected, "a text is the found value");
   const int fallback = input.ConsumeIntegral<int>();
   const int read = GetOptionInt(block.pairs.data(), key.c_str(), fallback);
-  if (expected == nullptr) Check(read == fallback);
+  if (expected == nullptr) Check(read == fallback, "a missing integer reads as the default");
   const float fallbackFloat = 0.5f;
   const float readFloat = GetOptionFloat(block.pairs.data(), key.c_str(), fallbackFloat);
-  if (expected == nullptr) Check(readFloat == fallbackFloat);
-  Check(FindOptionValue(nullptr, key.c_str()) == nullptr);
+  if (expected == nullptr)
+    Check(readFloat == fallbackFloat, "a missing float reads as the default");
+  Check(FindOptionValue(nullptr, key.c_str()) == nullptr, "a null block is empty");
   CheckStore(block, key, input.ConsumeBool(), input.ConsumeIntegral<std::int64_t>());
   return 0;
 }

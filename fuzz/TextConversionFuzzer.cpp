@@ -3,16 +3,12 @@
 // show as "invalid" only.
 #include <clocale>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/FuzzCheck.h"
 #include "merge/TextConversion.h"
 
 namespace {
-
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
 
 // The text up to its first zero unit, as the conversions read it.
 template <class Text>
@@ -22,16 +18,16 @@ Text UpToZero(const Text& text) {
 
 void CheckNarrowRoundTrip(const std::string& narrow) {
   const std::u16string wide = ToWideString(narrow);
-  Check(!wide.empty() || UpToZero(narrow).empty());
+  Check(!wide.empty() || UpToZero(narrow).empty(), "only an empty text widens to nothing");
   if (wide == u"invalid") return;
-  Check(ToMultiByteString(wide) == UpToZero(narrow));
+  Check(ToMultiByteString(wide) == UpToZero(narrow), "a widened text narrows back to itself");
 }
 
 void CheckWideRoundTrip(const std::u16string& wide) {
   const std::string narrow = ToMultiByteString(wide);
-  Check(!narrow.empty() || UpToZero(wide).empty());
+  Check(!narrow.empty() || UpToZero(wide).empty(), "only an empty text narrows to nothing");
   if (narrow == "invalid") return;
-  Check(ToWideString(narrow) == UpToZero(wide));
+  Check(ToWideString(narrow) == UpToZero(wide), "a narrowed text widens back to itself");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ constexpr char32_t kSurrogateBase = 0xD800;
 constexpr char32_t kLowSurrogateBase = 0xDC00;
 constexpr char32_t kSurrogateEnd = 0xE000;
 constexpr char32_t kFirstSupplementary = 0x10000;
+constexpr char32_t kLastCodePoint = 0x10FFFF;
 
 void AppendUtf16(char32_t codePoint, std::u16string& out) {
   if (codePoint < kFirstSupplementary) {
@@ -26,6 +27,10 @@ void AppendUtf16(char32_t codePoint, std::u16string& out) {
 
 bool IsHighSurrogate(char32_t unit) { return unit >= kSurrogateBase && unit < kLowSurrogateBase; }
 bool IsLowSurrogate(char32_t unit) { return unit >= kLowSurrogateBase && unit < kSurrogateEnd; }
+// glibc's UTF-8 decoder passes code points beyond U+10FFFF, which UTF-16 cannot hold.
+bool IsScalarValue(char32_t c) {
+  return c < kSurrogateBase || (c >= kSurrogateEnd && c <= kLastCodePoint);
+}
 
 // Reads one code point at `pos`, advancing it; empty for a lone surrogate.
 std::optional<char32_t> NextCodePoint(const std::u16string& text, std::size_t& pos) {
@@ -50,6 +55,7 @@ std::optional<std::u16string> DecodeMultiByte(const std::string& text) {
     if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2)) {
       return std::nullopt;
     }
+    if (!IsScalarValue(static_cast<char32_t>(wide))) return std::nullopt;
     AppendUtf16(static_cast<char32_t>(wide), out);
     next += used;
   }
