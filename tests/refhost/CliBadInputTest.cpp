@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "tests/refhost/CliRunner.h"
@@ -49,6 +50,9 @@ class CliBadInputTest : public ::testing::TestWithParam<BadRun> {
 };
 
 TEST_P(CliBadInputTest, FailsWithAMessageAndLeavesTheOutputAlone) {
+  if (std::string(GetParam().arguments).find("/dev/full") != std::string::npos &&
+      !std::filesystem::exists("/dev/full"))
+    GTEST_SKIP() << "this system has no /dev/full";
   const std::string dir = folder.path().string();
   CliResult result = RunRefhost(Fill(GetParam().arguments, dir));
   EXPECT_NE(result.status, 0) << "bad input must end with a non-zero exit status";
@@ -61,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadRun{"MissingModel", "run {plugin} {dir}/absent.obj -o {dir}/out.obj",
                "refhost: {dir}/absent.obj: cannot open: No such file or directory"},
-        BadRun{"ModelIsAFolder", "run {plugin} {dir} -o {dir}/out.obj",
-               "refhost: {dir}: cannot read: Is a directory"},
+        // Linux opens a folder and fails to read it, Windows fails to open it.
+        BadRun{"ModelIsAFolder", "run {plugin} {dir} -o {dir}/out.obj", "refhost: {dir}: cannot "},
         BadRun{"MalformedNumber", "run {plugin} {dir}/bad-number.obj -o {dir}/out.obj",
                "refhost: {dir}/bad-number.obj:2: malformed number 'x'"},
         BadRun{"FaceBeyondTheVertices", "run {plugin} {dir}/bad-face.obj -o {dir}/out.obj",

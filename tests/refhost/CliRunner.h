@@ -1,36 +1,58 @@
 #pragma once
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <string>
 
 #include "tests/support/TempDir.h"
 
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
 // Runs the built `refhost` command line the way a user's shell does, with
-// no terminal on stdin, and captures what it printed.
+// stdin from an empty file (no terminal), and captures what it printed.
 struct CliResult {
   int status;
   std::string out;
   std::string err;
 };
 
-// One shell word, whatever the text holds.
+#ifdef _WIN32
+// cmd.exe: double quotes around a word that holds no double quote itself.
+inline std::string ShellWord(const std::string& text) { return "\"" + text + "\""; }
+inline const char* const kRefhostCommand = "refhost.exe";
+inline int ExitStatusOf(int systemResult) { return systemResult; }
+#else
 inline std::string ShellWord(const std::string& text) {
   std::string word = "'";
   for (char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return word + "'";
 }
+inline const char* const kRefhostCommand = "./refhost";
+inline int ExitStatusOf(int systemResult) {
+  return WIFEXITED(systemResult) ? WEXITSTATUS(systemResult) : -1;
+}
+#endif
+
+// What the program printed, with Windows text-mode line ends made plain.
+inline std::string Printed(const std::filesystem::path& file) {
+  std::string text = TempDir::Read(file);
+  std::string plain;
+  for (std::size_t at = 0; at < text.size(); ++at)
+    if (!(text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')) plain += text[at];
+  return plain;
+}
 
 inline CliResult RunRefhost(const std::string& arguments) {
   TempDir capture;
+  const std::string in = (capture / "in").string();
   const std::string out = (capture / "out").string();
   const std::string err = (capture / "err").string();
-  const std::string command = "./refhost " + arguments + " </dev/null >" + ShellWord(out) +
-                              " 2>" + ShellWord(err);
-  int raw = std::system(command.c_str());
-  int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return {status, TempDir::Read(out), TempDir::Read(err)};
+  TempDir::Write(in, "");
+  const std::string command = std::string(kRefhostCommand) + " " + arguments + " <" +
+                              ShellWord(in) + " >" + ShellWord(out) + " 2>" + ShellWord(err);
+  const int status = ExitStatusOf(std::system(command.c_str()));
+  return {status, Printed(out), Printed(err)};
 }
 
 inline std::string SamplePath(const std::string& name) {
