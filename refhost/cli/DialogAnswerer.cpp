@@ -53,7 +53,8 @@ std::vector<DialogAction> DialogAnswerer::Script(const DialogAnswers& answers) {
         PlayNext(script, label, DialogAction::SetPosition(answer.ordinal, answer.position));
         break;
       case AnsweredWidget::Edit:
-        PlayNext(script, label, DialogAction::SetText(answer.ordinal, WidgetText(label, answer.text)));
+        PlayNext(script, label,
+                 DialogAction::SetText(answer.ordinal, WidgetText(label, answer.text)));
         break;
     }
   }

@@ -26,7 +26,7 @@ class DialogAnswerer {
   std::vector<DialogAction> Script(const DialogAnswers& answers);
   void PlayNext(std::vector<DialogAction>& script, std::string label, DialogAction action);
 
-  std::vector<std::string> labels_;  // each answer as typed, for messages
+  std::vector<std::string> labels_;                           // each answer as typed, for messages
   std::shared_ptr<int> playing_ = std::make_shared<int>(-1);  // index into labels_
   std::shared_ptr<ScriptedDriver> script_;
 };

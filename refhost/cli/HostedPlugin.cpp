@@ -21,8 +21,7 @@ HostedPlugin::HostedPlugin(const std::string& path) : path_(path) {
   if (!std::filesystem::exists(path, error)) throw CliError(path + ": no such plug-in file");
   // An absolute path keeps the loader from searching its library path instead.
   module_ = platform::OpenModule(std::filesystem::absolute(path, error).string().c_str());
-  if (module_ == nullptr)
-    throw CliError(path + ": cannot be loaded as a module on this platform");
+  if (module_ == nullptr) throw CliError(path + ": cannot be loaded as a module on this platform");
   try {
     ResolveEntryPoints();
     Handshake();

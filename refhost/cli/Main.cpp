@@ -1,7 +1,6 @@
 // The reference host's command line: loads a plug-in module the way the host
 // modeller does, and runs its menu command on a model file.
 #include <CLI/CLI.hpp>
-
 #include <clocale>
 #include <exception>
 #include <iostream>
@@ -37,8 +36,7 @@ void AddWidgetAnswers(CLI::App& run, refhost::cli::RunOptions& options, Answered
          refhost::cli::OptionName(widget),
          [&options, widget](const std::vector<std::string>& arguments) {
            for (const std::string& argument : arguments)
-             options.answers.widgets.push_back(
-                 refhost::cli::ParseWidgetAnswer(widget, argument));
+             options.answers.widgets.push_back(refhost::cli::ParseWidgetAnswer(widget, argument));
          },
          help)
       ->type_name("N=VALUE")
@@ -54,8 +52,7 @@ void DefineRun(CLI::App& run, refhost::cli::RunOptions& options) {
   run.add_option("-o,--output", options.output,
                  "where to write the document (default: beside MODEL, its stem + .merged.obj)")
       ->type_name("OUT.obj");
-  run.add_option("--object", options.object,
-                 "object to make current (default: the first object)")
+  run.add_option("--object", options.object, "object to make current (default: the first object)")
       ->type_name("NAME");
   run.add_option("--command", options.command, "menu command index to run (default: 0)")
       ->type_name("N");

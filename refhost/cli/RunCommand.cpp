@@ -98,8 +98,7 @@ int RunRunCommand(const RunOptions& options, std::ostream& out) {
   ReportAdded(document, before, out);
   std::string output = options.output.empty() ? DefaultOutputPath(options.model) : options.output;
   WriteModel(document, output);
-  out << "Wrote the document (" << ObjectsOf(document).size() << " objects) to " << output
-      << ".\n";
+  out << "Wrote the document (" << ObjectsOf(document).size() << " objects) to " << output << ".\n";
   return kExitDone;
 }
 

@@ -1,12 +1,11 @@
 #include "refhost/cli/TerminalDriver.h"
 
-#include <charconv>
 #include <limits>
 #include <sstream>
-#include <system_error>
 #include <vector>
 
 #include "platform/TextCodec.h"
+#include "refhost/cli/WholeNumber.h"
 
 namespace refhost::cli {
 namespace {
@@ -24,13 +23,6 @@ std::string Number(double value) {
 double Property(const Widget& widget, const char* key, double fallback) {
   const double* value = widget.Property<double>(key);
   return value ? *value : fallback;
-}
-
-template <class Value>
-bool ParseWhole(const std::string& text, Value& value) {
-  const char* last = text.data() + text.size();
-  auto [end, error] = std::from_chars(text.data(), last, value);
-  return !text.empty() && error == std::errc() && end == last;
 }
 
 std::vector<const Widget*> OfKind(const DialogSession& session, const std::string& kind) {
@@ -79,15 +71,16 @@ void TerminalDriver::Draw(const DialogSession& session) {
       out_ << "| spin box " << ++spins << ": " << Number(widget->Position()) << "\n";
   }
   out_ << "| buttons:";
-  for (const Widget* button : OfKind(session, "button")) out_ << " [" << Shown(button->Text()) << "]";
+  for (const Widget* button : OfKind(session, "button"))
+    out_ << " [" << Shown(button->Text()) << "]";
   out_ << "\n+--\n";
 }
 
 bool TerminalDriver::AskListBox(DialogSession& session, const Widget& listBox, int ordinal) {
   const int count = static_cast<int>(listBox.items.size());
   if (count == 0) return true;
-  const std::string shown = listBox.currentIndex >= 0 ? std::to_string(listBox.currentIndex + 1)
-                                                      : std::string("none");
+  const std::string shown =
+      listBox.currentIndex >= 0 ? std::to_string(listBox.currentIndex + 1) : std::string("none");
   const std::string prompt =
       "list box " + std::to_string(ordinal) + ", item 1 to " + std::to_string(count);
   for (;;) {
@@ -95,7 +88,7 @@ bool TerminalDriver::AskListBox(DialogSession& session, const Widget& listBox, i
     if (!line) return false;
     if (line->empty()) return true;
     int choice = 0;
-    if (ParseWhole(*line, choice) && session.SelectItem(listBox.id, choice - 1)) return true;
+    if (ParseWholeNumber(*line, choice) && session.SelectItem(listBox.id, choice - 1)) return true;
     out_ << "  please type a number from 1 to " << count << "\n";
   }
 }
@@ -103,14 +96,14 @@ bool TerminalDriver::AskListBox(DialogSession& session, const Widget& listBox, i
 bool TerminalDriver::AskSpinBox(DialogSession& session, const Widget& spinBox, int ordinal) {
   const double lowest = Property(spinBox, "min", -std::numeric_limits<double>::infinity());
   const double highest = Property(spinBox, "max", std::numeric_limits<double>::infinity());
-  const std::string prompt = "spin box " + std::to_string(ordinal) + ", " + Number(lowest) +
-                             " to " + Number(highest);
+  const std::string prompt =
+      "spin box " + std::to_string(ordinal) + ", " + Number(lowest) + " to " + Number(highest);
   for (;;) {
     std::optional<std::string> line = Ask(prompt, Number(spinBox.Position()));
     if (!line) return false;
     if (line->empty()) return true;
     double position = 0;
-    if (ParseWhole(*line, position) && position >= lowest && position <= highest) {
+    if (ParseWholeNumber(*line, position) && position >= lowest && position <= highest) {
       session.SetPosition(spinBox.id, position);
       return true;
     }
@@ -146,7 +139,7 @@ std::optional<int> TerminalDriver::AskButton(DialogSession& session) {
     std::optional<std::string> line = Ask(prompt, shown);
     if (!line) return std::nullopt;
     int choice = 0;
-    if (!ParseWhole(line->empty() ? shown : *line, choice) || choice < 1 ||
+    if (!ParseWholeNumber(line->empty() ? shown : *line, choice) || choice < 1 ||
         choice > static_cast<int>(buttons.size())) {
       out_ << "  please type a number from 1 to " << buttons.size() << "\n";
       continue;

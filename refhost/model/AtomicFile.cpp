@@ -29,7 +29,8 @@ fs::path ResolvedDestination(const fs::path& target) {
 fs::path TemporaryBeside(const fs::path& destination) {
   std::random_device random;
   std::uniform_int_distribution<unsigned long long> digits;
-  std::string name = "." + destination.filename().string() + ".tmp" + std::to_string(digits(random));
+  std::string name =
+      "." + destination.filename().string() + ".tmp" + std::to_string(digits(random));
   return destination.parent_path() / name;
 }
 
@@ -46,7 +47,8 @@ AtomicFile::AtomicFile(const fs::path& target)
 AtomicFile::~AtomicFile() { Discard(); }
 
 void AtomicFile::Write(std::string_view bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail("cannot write", std::strerror(errno));
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+    Fail("cannot write", std::strerror(errno));
 }
 
 void AtomicFile::Commit() {

@@ -20,6 +20,8 @@ class ObjTokens {
   std::size_t position_ = 0;
 };
 
-inline bool IsObjBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+inline bool IsObjBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
 
 }  // namespace refhost

@@ -125,10 +125,10 @@ void WriteObj(const Document& document, const std::string& fileName,
   ObjFormatter(fileName, sink, progress).Write(document);
 }
 
-void WriteObjFile(const Document& document, const std::filesystem::path& path,
-                  Progress* progress) {
+void WriteObjFile(const Document& document, const std::filesystem::path& path, Progress* progress) {
   AtomicFile file(path);
-  WriteObj(document, path.string(), [&](std::string_view bytes) { file.Write(bytes); }, progress);
+  WriteObj(
+      document, path.string(), [&](std::string_view bytes) { file.Write(bytes); }, progress);
   file.Commit();
 }
 

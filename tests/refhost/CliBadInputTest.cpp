@@ -19,7 +19,8 @@ struct BadRun {
 
 std::string Fill(std::string text, const std::string& dir) {
   auto replace = [&](const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
       text.replace(at, from.size(), to);
   };
   replace("{plugin}", ModuleFile("Blendforge"));
@@ -41,7 +42,9 @@ class CliBadInputTest : public ::testing::TestWithParam<BadRun> {
     TempDir::Write(folder / "out.obj", kOldOutput);
     TempDir::Write(folder / "bad-number.obj", "o body\nv 1 x 3\n");
     TempDir::Write(folder / "bad-face.obj", ThirtySixVerticesAndBadFace());
-    TempDir::Write(folder / "binary.obj", std::string("v 0 0 0\n\x7f" "ELF\0\0", 14));
+    TempDir::Write(folder / "binary.obj", std::string("v 0 0 0\n\x7f"
+                                                      "ELF\0\0",
+                                                      14));
     TempDir::Write(folder / ("not-a-plugin" + std::string(BLENDFORGE_MODULE_SUFFIX)), "text\n");
   }
 
@@ -77,9 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadRun{"UnknownObject", "run {plugin} {sample} --object nose -o {dir}/out.obj",
                "refhost: {sample}: no object named 'nose' (it has 'body', 'elem:smile-body', "
                "'elem:blink-body', 'elem:frown-body', 'elem:wink-body', 'hat')"},
-        BadRun{"MissingPlugin", "info {dir}/absent.so", "refhost: {dir}/absent.so: no such plug-in file"},
-        BadRun{"PluginNotAModule", "info {dir}/not-a-plugin{module}",
-               "refhost: {dir}/not-a-plugin{module}: cannot be loaded as a module on this platform"},
+        BadRun{"MissingPlugin", "info {dir}/absent.so",
+               "refhost: {dir}/absent.so: no such plug-in file"},
+        BadRun{
+            "PluginNotAModule", "info {dir}/not-a-plugin{module}",
+            "refhost: {dir}/not-a-plugin{module}: cannot be loaded as a module on this platform"},
         BadRun{"ModuleWithoutEntryPoints", "info ./refhost{module}",
                "refhost: ./refhost{module}: not a plug-in: it lacks MQCheckVersion, MQInit, "
                "MQGetPlugInID, MQGetPlugInName, MQGetPlugInType, MQEnumString, MQModifyObject"},
@@ -97,8 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                "refhost: --list x=hat: 'x' is not a widget number (1, 2, ...)"},
         BadRun{"AnswerWithoutValue", "run {plugin} {sample} --edit 2 -o {dir}/out.obj",
                "refhost: --edit 2: expected N=VALUE"},
-        BadRun{"UnknownListBox",
-               "run {plugin} {sample} --list 3=elem:smile-body -o {dir}/out.obj",
+        BadRun{"UnknownListBox", "run {plugin} {sample} --list 3=elem:smile-body -o {dir}/out.obj",
                "refhost: --list 3=elem:smile-body: the dialog has no listbox number 3"},
         BadRun{"UnknownListItem", "run {plugin} {sample} --list 1=elem:wink-body -o {dir}/out.obj",
                "refhost: --list 1=elem:wink-body: list box 1 has no item \"elem:wink-body\""},

@@ -52,9 +52,9 @@ class CliRunTest : public HostTest {
 };
 
 TEST_F(CliRunTest, AnswersFromTheCommandLineMergeTheChosenTargets) {
-  CliResult result = RunRefhost(Run(
-      "--list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 --spin 2=150 "
-      "--edit 2=elem:mix-body --press OK"));
+  CliResult result =
+      RunRefhost(Run("--list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 --spin 2=150 "
+                     "--edit 2=elem:mix-body --press OK"));
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_THAT(result.out, HasSubstr("Added object 'elem:mix-body' (36 vertices) at position 2 "
                                     "of 7, right after 'body'.\n"));
@@ -89,7 +89,8 @@ TEST_F(CliRunTest, AnswersWithoutPressUseTheDefaultButton) {
 TEST_F(CliRunTest, CancelChangesNothingAndWritesNoFile) {
   CliResult result = RunRefhost(Run("--spin 1=20 --press Cancel"));
   EXPECT_EQ(result.status, 2) << "status 2 tells a script that nothing changed";
-  EXPECT_EQ(result.out, "Blendforge changed nothing (cancelled or refused); no file was written.\n");
+  EXPECT_EQ(result.out,
+            "Blendforge changed nothing (cancelled or refused); no file was written.\n");
   EXPECT_FALSE(std::filesystem::exists(output)) << "a cancelled run wrote a file";
 }
 

@@ -1,11 +1,10 @@
-#include "refhost/cli/TerminalDriver.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <sstream>
 
+#include "refhost/cli/TerminalDriver.h"
 #include "refhost/widgets/WidgetService.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/PluginModule.h"

@@ -1,11 +1,10 @@
-#include "refhost/model/ObjReader.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "refhost/model/ModelFileError.h"
+#include "refhost/model/ObjReader.h"
 #include "tests/merge/MeshBuilder.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TempDir.h"
@@ -67,26 +66,26 @@ struct CornerCase {
 
 void PrintTo(const CornerCase& corner, std::ostream* out) { *out << corner.face; }
 
-class ObjFaceCornerTest : public ObjReaderTest,
-                          public ::testing::WithParamInterface<CornerCase> {};
+class ObjFaceCornerTest : public ObjReaderTest, public ::testing::WithParamInterface<CornerCase> {};
 
 TEST_P(ObjFaceCornerTest, EveryCornerFormNamesTheSameVertices) {
-  refhost::Document& document = Parse(
-      "o a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\n" +
-      std::string(GetParam().face) + "\n");
+  refhost::Document& document =
+      Parse("o a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\n" +
+            std::string(GetParam().face) + "\n");
   const refhost::Face& face = document.ObjectAt(0)->faces().at(0);
   EXPECT_EQ(face.vertices, (std::vector<int>{0, 1, 2})) << GetParam().face;
   EXPECT_EQ(face.textureCoords, GetParam().textureCoords)
       << GetParam().face << ": texture coordinate references must be kept, normals dropped";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ObjFaceCornerTest,
-    ::testing::Values(CornerCase{"f 1 2 3", {}}, CornerCase{"f 1/3 2/2 3/1", {2, 1, 0}},
-                      CornerCase{"f 1/1/1 2/2/1 3/3/1", {0, 1, 2}},
-                      CornerCase{"f 1//1 2//1 3//1", {}}, CornerCase{"f -3 -2 -1", {}},
-                      CornerCase{"f -3/-3 -2/-2 -1/-1", {0, 1, 2}},
-                      CornerCase{"f\t1  2 3 # trailing comment", {}}));
+INSTANTIATE_TEST_SUITE_P(Forms, ObjFaceCornerTest,
+                         ::testing::Values(CornerCase{"f 1 2 3", {}},
+                                           CornerCase{"f 1/3 2/2 3/1", {2, 1, 0}},
+                                           CornerCase{"f 1/1/1 2/2/1 3/3/1", {0, 1, 2}},
+                                           CornerCase{"f 1//1 2//1 3//1", {}},
+                                           CornerCase{"f -3 -2 -1", {}},
+                                           CornerCase{"f -3/-3 -2/-2 -1/-1", {0, 1, 2}},
+                                           CornerCase{"f\t1  2 3 # trailing comment", {}}));
 
 TEST_F(ObjReaderTest, FacesUseFileWideNumbersMappedToTheirObject) {
   refhost::Document& document = Parse(
@@ -132,7 +131,9 @@ struct BadInput {
   const char* message;
 };
 
-void PrintTo(const BadInput& input, std::ostream* out) { *out << ::testing::PrintToString(input.text); }
+void PrintTo(const BadInput& input, std::ostream* out) {
+  *out << ::testing::PrintToString(input.text);
+}
 
 class ObjBadInputTest : public ObjReaderTest, public ::testing::WithParamInterface<BadInput> {};
 
@@ -161,10 +162,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"o a\nv 1 x 3\n", "model.obj:2: malformed number 'x'"},
         BadInput{"v 1 2 3.5.1\n", "model.obj:1: malformed number '3.5.1'"},
         BadInput{"v 1 2 3 w\n", "model.obj:1: malformed number 'w'"},
-        BadInput{"v 1e39 0 0\n", "model.obj:1: number '1e39' is outside the range of a 32-bit float"},
+        BadInput{"v 1e39 0 0\n",
+                 "model.obj:1: number '1e39' is outside the range of a 32-bit float"},
         BadInput{"o a\n\nv 1 2\n", "model.obj:3: vertex needs 3 numbers"},
         BadInput{"vt\n", "model.obj:1: texture coordinate needs 1 number"},
-        BadInput{"v 0 0 0\nf 0 1 1\n", "model.obj:2: face refers to vertex 0, but OBJ counts from 1"},
+        BadInput{"v 0 0 0\nf 0 1 1\n",
+                 "model.obj:2: face refers to vertex 0, but OBJ counts from 1"},
         BadInput{"v 0 0 0\nv 0 0 0\nv 0 0 0\nf -4 -1 -2\n",
                  "model.obj:4: face refers to vertex -4, but only 3 vertices are defined"},
         BadInput{"v 0 0 0\nf 1 1 2\n",

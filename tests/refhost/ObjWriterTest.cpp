@@ -1,5 +1,3 @@
-#include "refhost/model/ObjWriter.h"
-
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -9,6 +7,7 @@
 
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
+#include "refhost/model/ObjWriter.h"
 #include "tests/merge/MeshBuilder.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/TempDir.h"
@@ -23,10 +22,20 @@ float FromBits(std::uint32_t bits) {
 
 // Values whose text form is easy to get wrong: signed zero, denormals, the
 // ends of the range, and decimals with no exact binary form.
-const std::vector<float> kAwkwardValues = {
-    0.0f, FromBits(0x80000000), FromBits(0x00000001), FromBits(0x807FFFFF), FLT_MIN,
-    FLT_MAX, -FLT_MAX, 0.1f, 1.0f / 3.0f, 16777217.0f, 1e-40f, 123456.789f, -2.5e-12f,
-    FromBits(0x3F800001)};
+const std::vector<float> kAwkwardValues = {0.0f,
+                                           FromBits(0x80000000),
+                                           FromBits(0x00000001),
+                                           FromBits(0x807FFFFF),
+                                           FLT_MIN,
+                                           FLT_MAX,
+                                           -FLT_MAX,
+                                           0.1f,
+                                           1.0f / 3.0f,
+                                           16777217.0f,
+                                           1e-40f,
+                                           123456.789f,
+                                           -2.5e-12f,
+                                           FromBits(0x3F800001)};
 
 class ObjWriterTest : public HostTest {
  protected:
@@ -115,8 +124,9 @@ TEST_F(ObjWriterTest, UnstorableNameLeavesTheExistingFileAsItWas) {
     WriteObjFile(document, path);
     FAIL() << "a name with a line break was written";
   } catch (const refhost::ModelFileError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              path + ": the name of the object at position 4 holds a line break, which OBJ cannot store");
+    EXPECT_EQ(
+        std::string(error.what()),
+        path + ": the name of the object at position 4 holds a line break, which OBJ cannot store");
   }
   EXPECT_EQ(TempDir::Read(path), "old content\n") << "a failed write damaged the existing file";
   int entries = 0;
