@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,9 @@ struct WidgetFaultCase {
   int answer;           // what the command answers with the default button pressed
   const char* newName;  // the inserted object's name, null when none is inserted
 };
+
+// Named, so that GoogleTest does not print the case's bytes, padding and all.
+void PrintTo(const WidgetFaultCase& faultCase, std::ostream* out) { *out << faultCase.name; }
 
 class HostileWidgetServiceTest : public HostileHostTest,
                                  public ::testing::WithParamInterface<WidgetFaultCase> {};
