@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test suite: native, then Windows under wine.
+# Sets up, builds and runs every test suite: native, then Windows under wine,
+# then the sanitizer, valgrind and bounded fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -7,3 +8,4 @@ scripts/build.sh native windows
 ctest --preset native
 ctest --preset windows
 scripts/check-exports.sh build/windows/bin/Blendforge.dll
+scripts/reliability.sh
