@@ -20,14 +20,14 @@ class Reader {
          std::vector<ProtocolBreach>& breaches)
       : code_(code), kind_(kind), callIndex_(callIndex), breaches_(breaches) {}
 
-  void CheckPair(const KeySpec& spec, const void* value);
+  void CheckPair(const KeySpec& keySpec, const void* value);
   void CheckOrder(const std::vector<ReadPair>& pairs);
   void Flag(BreachKind kind, std::string what) {
     breaches_.push_back({callIndex_, kind, std::move(what)});
   }
 
  private:
-  bool KindAllows(const KeySpec& spec) const;
+  bool KindAllows(const KeySpec& keySpec) const;
 
   int code_;
   const std::string& kind_;
@@ -37,9 +37,9 @@ class Reader {
 
 std::string Quoted(const std::string& text) { return '"' + text + '"'; }
 
-std::string Render(const KeySpec& spec, const void* value) {
+std::string Render(const KeySpec& keySpec, const void* value) {
   if (value == nullptr) return "null";
-  switch (spec.type) {
+  switch (keySpec.type) {
     case ValueType::Narrow:
       return Quoted(static_cast<const char*>(value));
     case ValueType::Wide:
@@ -65,18 +65,18 @@ std::string Render(const KeySpec& spec, const void* value) {
   return {};
 }
 
-std::string RenderPreset(const KeySpec& spec) {
-  if (spec.type == ValueType::Double) return Render(spec, &spec.preset);
-  return std::to_string(static_cast<long long>(spec.preset));
+std::string RenderPreset(const KeySpec& keySpec) {
+  if (keySpec.type == ValueType::Double) return Render(keySpec, &keySpec.preset);
+  return std::to_string(static_cast<long long>(keySpec.preset));
 }
 
 // Bit for bit, so that -0.0 does not pass for the default 0.0.
-bool IsPreset(const KeySpec& spec, const void* value) {
-  switch (spec.type) {
+bool IsPreset(const KeySpec& keySpec, const void* value) {
+  switch (keySpec.type) {
     case ValueType::Int:
-      return *static_cast<const std::int32_t*>(value) == spec.preset;
+      return *static_cast<const std::int32_t*>(value) == keySpec.preset;
     case ValueType::Double:
-      return std::memcmp(value, &spec.preset, sizeof(double)) == 0;
+      return std::memcmp(value, &keySpec.preset, sizeof(double)) == 0;
     case ValueType::Tag:
       return *static_cast<const std::uint64_t*>(value) == 0;
     default:
@@ -84,9 +84,9 @@ bool IsPreset(const KeySpec& spec, const void* value) {
   }
 }
 
-bool Reader::KindAllows(const KeySpec& spec) const {
-  if (spec.kinds == nullptr || kind_.empty()) return true;
-  std::string_view kinds = spec.kinds;
+bool Reader::KindAllows(const KeySpec& keySpec) const {
+  if (keySpec.kinds == nullptr || kind_.empty()) return true;
+  std::string_view kinds = keySpec.kinds;
   for (std::size_t start = 0; start < kinds.size();) {
     const std::size_t end = std::min(kinds.find(' ', start), kinds.size());
     if (kinds.substr(start, end - start) == kind_) return true;
@@ -95,31 +95,31 @@ bool Reader::KindAllows(const KeySpec& spec) const {
   return false;
 }
 
-void Reader::CheckPair(const KeySpec& spec, const void* value) {
-  const std::string key = Quoted(spec.key);
-  if (!KindAllows(spec)) Flag(BreachKind::UnknownKey, key + " does not apply to a " + kind_);
-  if (spec.type == ValueType::Method) {
+void Reader::CheckPair(const KeySpec& keySpec, const void* value) {
+  const std::string key = Quoted(keySpec.key);
+  if (!KindAllows(keySpec)) Flag(BreachKind::UnknownKey, key + " does not apply to a " + kind_);
+  if (keySpec.type == ValueType::Method) {
     if (value != nullptr) Flag(BreachKind::PairOrder, "method " + key + " carries a value");
     return;
   }
   if (value == nullptr) return Flag(BreachKind::MissingValue, key + " has a null value pointer");
-  if (spec.type == ValueType::Bool && *static_cast<const unsigned char*>(value) > 1) {
+  if (keySpec.type == ValueType::Bool && *static_cast<const unsigned char*>(value) > 1) {
     Flag(BreachKind::BadBool, "bool " + key + " is not one byte 0 or 1");
   }
-  if (spec.out && !IsPreset(spec, value)) {
+  if (keySpec.out && !IsPreset(keySpec, value)) {
     Flag(BreachKind::NotPreset,
-         "out-value " + key + " is not preset to its default " + RenderPreset(spec));
+         "out-value " + key + " is not preset to its default " + RenderPreset(keySpec));
   }
 }
 
 void Reader::CheckOrder(const std::vector<ReadPair>& pairs) {
   bool indexPending = false;
   for (std::size_t i = 0; i < pairs.size(); ++i) {
-    const bool isMethod = pairs[i].spec->type == ValueType::Method;
+    const bool isMethod = pairs[i].keySpec->type == ValueType::Method;
     if (code_ == widget_op::kCallMethod && (i == 0) != isMethod) {
       Flag(BreachKind::PairOrder, "the method name must be the first pair, and only the first");
     }
-    const std::string_view key = pairs[i].spec->key;
+    const std::string_view key = pairs[i].keySpec->key;
     if (key == "index") indexPending = true;
     if (key != "item.tag") continue;
     if (!indexPending) Flag(BreachKind::PairOrder, "\"item.tag\" without an \"index\" before it");
@@ -151,15 +151,15 @@ std::vector<ReadPair> ReadValueList(int code, const std::string& kind, void** va
     }
     const char* key = static_cast<const char*>(values[2 * i]);
     void* value = values[2 * i + 1];
-    const KeySpec* spec = FindKeySpec(code, key);
-    if (spec == nullptr) {
+    const KeySpec* keySpec = FindKeySpec(code, key);
+    if (keySpec == nullptr) {
       call.pairs.emplace_back(key, "?");
       reader.Flag(BreachKind::UnknownKey, "unknown key " + Quoted(key) + " for this operation");
       continue;
     }
-    call.pairs.emplace_back(key, Render(*spec, value));
-    reader.CheckPair(*spec, value);
-    if (value != nullptr || spec->type == ValueType::Method) pairs.push_back({spec, value});
+    call.pairs.emplace_back(key, Render(*keySpec, value));
+    reader.CheckPair(*keySpec, value);
+    if (value != nullptr || keySpec->type == ValueType::Method) pairs.push_back({keySpec, value});
   }
   reader.CheckOrder(pairs);
   return pairs;

@@ -10,7 +10,7 @@
 namespace refhost {
 
 struct ReadPair {
-  const KeySpec* spec;
+  const KeySpec* keySpec;
   void* value;  // null only for a method name
 };
 

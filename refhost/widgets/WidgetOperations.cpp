@@ -19,7 +19,7 @@ bool IsCreatable(const std::string& kind) {
 
 void* FindValue(const std::vector<ReadPair>& pairs, const char* key) {
   for (const ReadPair& pair : pairs) {
-    if (std::strcmp(pair.spec->key, key) == 0) return pair.value;
+    if (std::strcmp(pair.keySpec->key, key) == 0) return pair.value;
   }
   return nullptr;
 }
@@ -124,7 +124,7 @@ void WidgetService::GetValue(Widget* target, const Pairs& pairs) {
   if (target == nullptr) return;
   int index = -1;
   for (const ReadPair& pair : pairs) {
-    const std::string key = pair.spec->key;
+    const std::string key = pair.keySpec->key;
     if (key == "index") index = ReadInt(pair.value);
     if (key == "currentindex") Answer(pair.value, static_cast<std::int32_t>(target->currentIndex));
     if (key == "item.tag" && index >= 0 && index < static_cast<int>(target->items.size())) {
@@ -159,8 +159,8 @@ void WidgetService::WriteText(Widget& edit, void* buffer) {
 void WidgetService::SetValue(Widget* target, const Pairs& pairs) {
   if (target == nullptr || pairs.size() != 1) return;
   const ReadPair& pair = pairs.front();
-  PropertyValue& property = target->properties[pair.spec->key];
-  switch (pair.spec->type) {
+  PropertyValue& property = target->properties[pair.keySpec->key];
+  switch (pair.keySpec->type) {
     case ValueType::Narrow:
       property = std::string(static_cast<const char*>(pair.value));
       break;
@@ -182,7 +182,7 @@ void WidgetService::SetValue(Widget* target, const Pairs& pairs) {
 }
 
 void WidgetService::CallMethod(Widget* target, const Pairs& pairs) {
-  if (pairs.empty() || std::strcmp(pairs.front().spec->key, "additem") != 0) return;
+  if (pairs.empty() || std::strcmp(pairs.front().keySpec->key, "additem") != 0) return;
   const void* text = FindValue(pairs, "text");
   const void* tag = FindValue(pairs, "tag");
   if (text == nullptr || tag == nullptr) {

@@ -76,8 +76,8 @@ const initializer_list<KeySpec>& KeysOf(int code) {
 }  // namespace
 
 const KeySpec* FindKeySpec(int code, const char* key) {
-  for (const KeySpec& spec : KeysOf(code)) {
-    if (std::strcmp(spec.key, key) == 0) return &spec;
+  for (const KeySpec& keySpec : KeysOf(code)) {
+    if (std::strcmp(keySpec.key, key) == 0) return &keySpec;
   }
   return nullptr;
 }

@@ -31,7 +31,7 @@ struct KeySpec {
   const char* kinds;
 };
 
-// The key's spec for `code`, or null when the host does not know it there.
+// The key's keySpec for `code`, or null when the host does not know it there.
 const KeySpec* FindKeySpec(int code, const char* key);
 
 }  // namespace refhost
