@@ -3,9 +3,11 @@
 // no exception leaves an entry point; an allocation failure inside one
 // answers that entry point's refusal (0 or null).
 #include <cstdint>
+#include <type_traits>
 
 #include "platform/Export.h"
 #include "plugin/EventDispatch.h"
+#include "plugin/ExportSignatures.h"
 #include "plugin/HostFunctionTable.h"
 #include "plugin/PluginObject.h"
 #include "plugin/TypeGuards.h"
@@ -98,3 +100,23 @@ BLENDFORGE_EXPORT int MQModifySelect(int index, MQDocument doc) {
 BLENDFORGE_EXPORT int MQOnEvent(MQDocument doc, int code, void* option) {
   return Guarded(0, [&] { return DispatchEvent(GetPlugInObject(), doc, code, option); });
 }
+
+// Hosts and the reference host's tools call these through the signatures in
+// ExportSignatures.h; this keeps the definitions and those signatures from drifting apart.
+#define BLENDFORGE_CHECK_SIGNATURE(name) \
+  static_assert(std::is_same_v<decltype(&name), exports::name>, #name " signature");
+BLENDFORGE_CHECK_SIGNATURE(MQCheckVersion)
+BLENDFORGE_CHECK_SIGNATURE(MQInit)
+BLENDFORGE_CHECK_SIGNATURE(MQGetPlugInID)
+BLENDFORGE_CHECK_SIGNATURE(MQGetPlugInName)
+BLENDFORGE_CHECK_SIGNATURE(MQGetPlugInType)
+BLENDFORGE_CHECK_SIGNATURE(MQEnumString)
+BLENDFORGE_CHECK_SIGNATURE(MQEnumFileType)
+BLENDFORGE_CHECK_SIGNATURE(MQEnumFileExt)
+BLENDFORGE_CHECK_SIGNATURE(MQImportFile)
+BLENDFORGE_CHECK_SIGNATURE(MQExportFile)
+BLENDFORGE_CHECK_SIGNATURE(MQCreate)
+BLENDFORGE_CHECK_SIGNATURE(MQModifyObject)
+BLENDFORGE_CHECK_SIGNATURE(MQModifySelect)
+BLENDFORGE_CHECK_SIGNATURE(MQOnEvent)
+#undef BLENDFORGE_CHECK_SIGNATURE

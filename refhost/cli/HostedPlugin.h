@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/ModuleLoader.h"
-#include "plugin/HostApi.h"
+#include "plugin/ExportSignatures.h"
 
 namespace refhost::cli {
 
@@ -37,27 +37,19 @@ class HostedPlugin {
   int ModifyObject(int index, MQDocument document) const;
 
  private:
-  using CheckVersion = std::uint32_t (*)(std::uint32_t);
-  using Init = int (*)(const char*);
-  using GetPlugInID = void (*)(std::uint32_t*, std::uint32_t*);
-  using GetText = const char* (*)();
-  using GetType = int (*)();
-  using EnumText = const char* (*)(int);
-  using MenuCommand = int (*)(int, MQDocument);
-
   void ResolveEntryPoints();
   void Handshake();
   void ReadIdentity();
 
   std::string path_;
   platform::ModuleHandle module_ = nullptr;
-  CheckVersion checkVersion_ = nullptr;
-  Init init_ = nullptr;
-  GetPlugInID getPlugInID_ = nullptr;
-  GetText getPlugInName_ = nullptr;
-  GetType getPlugInType_ = nullptr;
-  EnumText enumString_ = nullptr;
-  MenuCommand modifyObject_ = nullptr;
+  exports::MQCheckVersion checkVersion_ = nullptr;
+  exports::MQInit init_ = nullptr;
+  exports::MQGetPlugInID getPlugInID_ = nullptr;
+  exports::MQGetPlugInName getPlugInName_ = nullptr;
+  exports::MQGetPlugInType getPlugInType_ = nullptr;
+  exports::MQEnumString enumString_ = nullptr;
+  exports::MQModifyObject modifyObject_ = nullptr;
   PlugInIdentity identity_;
 };
 

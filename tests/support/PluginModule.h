@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/ModuleLoader.h"
-#include "plugin/HostApi.h"
+#include "plugin/ExportSignatures.h"
 
 // A module built beside the test programs, named as the loader wants it.
 inline std::string ModuleFile(const std::string& stem) {
@@ -31,30 +31,23 @@ class PluginModule {
     return entry;
   }
 
-  using CheckVersion = std::uint32_t (*)(std::uint32_t);
-  using Init = int (*)(const char*);
-  using GetPlugInID = void (*)(std::uint32_t*, std::uint32_t*);
-  using GetText = const char* (*)();
-  using GetType = int (*)();
-  using EnumText = const char* (*)(int);
-  using FileOperation = int (*)(int, const char*, MQDocument);
-  using MenuCommand = int (*)(int, MQDocument);
-  using OnEvent = int (*)(MQDocument, int, void*);
-
-  CheckVersion MQCheckVersion() const { return Get<CheckVersion>("MQCheckVersion"); }
-  Init MQInit() const { return Get<Init>("MQInit"); }
-  GetPlugInID MQGetPlugInID() const { return Get<GetPlugInID>("MQGetPlugInID"); }
-  GetText MQGetPlugInName() const { return Get<GetText>("MQGetPlugInName"); }
-  GetType MQGetPlugInType() const { return Get<GetType>("MQGetPlugInType"); }
-  EnumText MQEnumString() const { return Get<EnumText>("MQEnumString"); }
-  EnumText MQEnumFileType() const { return Get<EnumText>("MQEnumFileType"); }
-  EnumText MQEnumFileExt() const { return Get<EnumText>("MQEnumFileExt"); }
-  FileOperation MQImportFile() const { return Get<FileOperation>("MQImportFile"); }
-  FileOperation MQExportFile() const { return Get<FileOperation>("MQExportFile"); }
-  MenuCommand MQCreate() const { return Get<MenuCommand>("MQCreate"); }
-  MenuCommand MQModifyObject() const { return Get<MenuCommand>("MQModifyObject"); }
-  MenuCommand MQModifySelect() const { return Get<MenuCommand>("MQModifySelect"); }
-  OnEvent MQOnEvent() const { return Get<OnEvent>("MQOnEvent"); }
+#define BLENDFORGE_ENTRY_POINT(name) \
+  exports::name name() const { return Get<exports::name>(#name); }
+  BLENDFORGE_ENTRY_POINT(MQCheckVersion)
+  BLENDFORGE_ENTRY_POINT(MQInit)
+  BLENDFORGE_ENTRY_POINT(MQGetPlugInID)
+  BLENDFORGE_ENTRY_POINT(MQGetPlugInName)
+  BLENDFORGE_ENTRY_POINT(MQGetPlugInType)
+  BLENDFORGE_ENTRY_POINT(MQEnumString)
+  BLENDFORGE_ENTRY_POINT(MQEnumFileType)
+  BLENDFORGE_ENTRY_POINT(MQEnumFileExt)
+  BLENDFORGE_ENTRY_POINT(MQImportFile)
+  BLENDFORGE_ENTRY_POINT(MQExportFile)
+  BLENDFORGE_ENTRY_POINT(MQCreate)
+  BLENDFORGE_ENTRY_POINT(MQModifyObject)
+  BLENDFORGE_ENTRY_POINT(MQModifySelect)
+  BLENDFORGE_ENTRY_POINT(MQOnEvent)
+#undef BLENDFORGE_ENTRY_POINT
 
  private:
   platform::ModuleHandle handle_;
