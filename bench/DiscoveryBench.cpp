@@ -5,8 +5,8 @@
 #include "bench/support/Counters.h"
 #include "bench/support/Meshes.h"
 #include "bench/support/ReferenceHost.h"
+#include "merge/Blendforge.h"
 #include "merge/CMQDocument.h"
-#include "plugin/Blendforge.h"
 
 // Target discovery and unique naming over documents of many objects: the
 // cost per object must not grow with the document.

@@ -34,3 +34,9 @@ if(BLENDFORGE_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# Fuzzer builds give every library coverage instrumentation, so that the
+# fuzzer steers by the code under test; the fuzz programs add the driver.
+if(BLENDFORGE_BUILD_FUZZERS)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

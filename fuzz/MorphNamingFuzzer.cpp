@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
+#include "merge/Blendforge.h"
 #include "merge/MorphNaming.h"
-#include "plugin/Blendforge.h"
 #include "plugin/HostFunctionTable.h"
 #include "refhost/Host.h"
 #include "refhost/LibraryPath.h"

@@ -8,13 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "abi/WidgetProtocol.h"
 #include "fuzz/FuzzCheck.h"
 #include "refhost/widgets/ValueListReader.h"
 
 namespace {
 
 constexpr std::size_t kMaxPairs = 80;  // beyond the reader's own limit
-const int kCodes[] = {0x0001, 0x0100, 0x0101, 0x0102, 0x0201, 0x0203, 0x0301, 0x0302, 0x0303};
+const WidgetOp kCodes[] = {WidgetOp::Execute,  WidgetOp::GetSystem, WidgetOp::Create,
+                           WidgetOp::Destroy,  WidgetOp::AddChild,  WidgetOp::AddChildWindow,
+                           WidgetOp::GetValue, WidgetOp::SetValue,  WidgetOp::CallMethod};
 const char* const kKinds[] = {"",        "dialog", "main_window", "frame",        "button",
                               "listbox", "label",  "edit",        "doublespinbox"};
 const char* const kKeys[] = {
@@ -33,8 +36,9 @@ struct ValueSlot {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
-  const int code =
-      input.ConsumeBool() ? input.PickValueInArray(kCodes) : input.ConsumeIntegral<int>();
+  const WidgetOp code = input.ConsumeBool()
+                            ? input.PickValueInArray(kCodes)
+                            : static_cast<WidgetOp>(input.ConsumeIntegral<std::int32_t>());
   const std::string kind = input.PickValueInArray(kKinds);
   const std::size_t count = input.ConsumeIntegralInRange<std::size_t>(0, kMaxPairs);
   std::vector<std::string> keys;
@@ -54,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   list.push_back(nullptr);
   list.push_back(nullptr);
 
-  refhost::WidgetCall call;
+  refhost::RecordedCall call;
   std::vector<refhost::ProtocolBreach> breaches;
   void** values = input.ConsumeIntegralInRange(0, 31) == 0 ? nullptr : list.data();
   const std::vector<refhost::ReadPair> pairs =

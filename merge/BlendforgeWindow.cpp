@@ -3,8 +3,8 @@
 #include <clocale>
 #include <cstdint>
 
+#include "merge/Blendforge.h"
 #include "merge/TextConversion.h"
-#include "plugin/Blendforge.h"
 #include "plugin/HostFunctionTable.h"
 #include "widgets/MQButton.h"
 #include "widgets/MQDoubleSpinBox.h"

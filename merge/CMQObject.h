@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 
 namespace cmq {
 

@@ -1,8 +1,8 @@
 #include <string>
 
+#include "merge/Blendforge.h"
 #include "merge/TextConversion.h"
 #include "merge/WeightedBlend.h"
-#include "plugin/Blendforge.h"
 #include "plugin/HostFunctionTable.h"
 
 namespace {

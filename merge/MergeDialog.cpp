@@ -1,5 +1,5 @@
+#include "merge/Blendforge.h"
 #include "merge/BlendforgeWindow.h"
-#include "plugin/Blendforge.h"
 #include "widgets/MQWindow.h"
 #include "widgets/ModalResult.h"
 

@@ -1,8 +1,8 @@
 #include <string>
 #include <vector>
 
+#include "merge/Blendforge.h"
 #include "merge/MorphNaming.h"
-#include "plugin/Blendforge.h"
 #include "plugin/HostFunctionTable.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 #include "plugin/MQCommandPlugin.h"
 
 // Whether `code` is mouse (120 to 130) or key (140, 141) input, which only

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 #include "plugin/MQBasePlugin.h"
 
 // Forwards host event `code` to the operation that takes it, when `plugin` is

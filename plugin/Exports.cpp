@@ -5,17 +5,15 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "abi/ExportSignatures.h"
+#include "abi/Handshake.h"
+#include "merge/PluginObject.h"
 #include "platform/Export.h"
 #include "plugin/EventDispatch.h"
-#include "plugin/ExportSignatures.h"
 #include "plugin/HostFunctionTable.h"
-#include "plugin/PluginObject.h"
 #include "plugin/TypeGuards.h"
 
 namespace {
-
-constexpr std::uint32_t kOldestHostVersion = 0x4400;
-constexpr std::uint32_t kPlugInInterfaceVersion = 0x440;
 
 template <class Result, class Body>
 Result Guarded(Result refusal, Body body) noexcept {
@@ -34,7 +32,7 @@ int RunMenuCommand(int index, MQDocument doc) {
 
 // Host version handshake; needs nothing beforehand and calls no host function.
 BLENDFORGE_EXPORT std::uint32_t MQCheckVersion(std::uint32_t hostVersion) {
-  return hostVersion >= kOldestHostVersion ? kPlugInInterfaceVersion : 0;
+  return hostVersion >= handshake::kHostVersion ? handshake::kPlugInInterfaceVersion : 0;
 }
 
 // `hostModulePath` names the host module; 1 when all host functions were bound.
@@ -61,8 +59,7 @@ BLENDFORGE_EXPORT int MQGetPlugInType() {
 
 // The menu string for `index`, or null.
 BLENDFORGE_EXPORT const char* MQEnumString(int index) {
-  return Guarded<const char*>(nullptr,
-                              [&] { return EnumStringByType(GetPlugInObject(), index); });
+  return Guarded<const char*>(nullptr, [&] { return EnumStringByType(GetPlugInObject(), index); });
 }
 
 BLENDFORGE_EXPORT const char* MQEnumFileType(int index) {
@@ -71,8 +68,7 @@ BLENDFORGE_EXPORT const char* MQEnumFileType(int index) {
 }
 
 BLENDFORGE_EXPORT const char* MQEnumFileExt(int index) {
-  return Guarded<const char*>(nullptr,
-                              [&] { return EnumFileExtByType(GetPlugInObject(), index); });
+  return Guarded<const char*>(nullptr, [&] { return EnumFileExtByType(GetPlugInObject(), index); });
 }
 
 // File operations exist only for file plug-ins; this one answers 0.

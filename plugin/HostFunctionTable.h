@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plugin/HostApi.h"
-#include "plugin/HostFunctionList.h"
+#include "abi/HostApi.h"
+#include "abi/HostFunctionList.h"
 #include "platform/ModuleLoader.h"
 
 // The process-wide table of host entry points. Slots are null until MQInit
@@ -13,8 +13,6 @@ enum class HostFunction : int {
   BLENDFORGE_HOST_FUNCTIONS(BLENDFORGE_HOST_ENUM, BLENDFORGE_HOST_ENUM)
 #undef BLENDFORGE_HOST_ENUM
 };
-
-inline constexpr int kHostFunctionCount = 177;
 
 extern platform::EntryPoint g_slots[kHostFunctionCount];
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 #include "plugin/MQBasePlugin.h"
 
 // A file plug-in (types 1 and 2): the file exports reach its strings and its

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 #include "plugin/MQBasePlugin.h"
 
 // A plug-in with menu entries (types 3 to 5): one string per index, and a

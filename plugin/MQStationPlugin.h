@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 #include "plugin/MQBasePlugin.h"
 
 using MQScene = struct MQCScene*;

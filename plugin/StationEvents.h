@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 #include "plugin/MQStationPlugin.h"
 
 // Whether `code` is an event that every station plug-in takes.

@@ -1,17 +1,16 @@
 #include "plugin/TypeGuards.h"
 
+#include "abi/PlugInType.h"
 #include "plugin/MQImportPlugin.h"
 #include "plugin/MQMenuBasePlugin.h"
 #include "plugin/MQStationPlugin.h"
 
 namespace {
 
-bool IsFilePlugInType(int type) { return type == 1 || type == 2; }
-
 // File plug-ins reach their strings and their one file operation through the
 // slots that the import plug-in class declares.
 MQImportPlugin* AsFilePlugIn(MQBasePlugin& plugin) {
-  if (!IsFilePlugInType(plugin.GetPlugInType())) return nullptr;
+  if (!plugin_type::IsFilePlugIn(plugin.GetPlugInType())) return nullptr;
   return dynamic_cast<MQImportPlugin*>(&plugin);
 }
 
@@ -19,11 +18,11 @@ MQImportPlugin* AsFilePlugIn(MQBasePlugin& plugin) {
 
 const char* EnumStringByType(MQBasePlugin& plugin, int index) {
   const int type = plugin.GetPlugInType();
-  if (type >= 3 && type <= 5) {
+  if (plugin_type::IsMenuPlugIn(type)) {
     auto* menu = dynamic_cast<MQMenuBasePlugin*>(&plugin);
     return menu ? menu->EnumString(index) : nullptr;
   }
-  if ((type == 6 || type == 7) && index == 0) {
+  if (plugin_type::IsSingleStringPlugIn(type) && index == 0) {
     auto* station = dynamic_cast<MQStationPlugin*>(&plugin);
     return station ? station->EnumString() : nullptr;
   }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 #include "plugin/MQBasePlugin.h"
 
 // What the string and file exports offer a plug-in, by its type code:

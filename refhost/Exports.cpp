@@ -8,8 +8,8 @@
 #include <string>
 #include <type_traits>
 
-#include "plugin/HostApi.h"
-#include "plugin/HostFunctionList.h"
+#include "abi/HostApi.h"
+#include "abi/HostFunctionList.h"
 #include "refhost/Host.h"
 #include "refhost/variants/StubFunction.h"
 #include "refhost/widgets/WidgetService.h"
@@ -114,7 +114,8 @@ extern "C" int MQDoc_InsertObject(MQDocument doc, MQObject obj, MQObject before)
     return -1;
   }
   const Object* reference = host.ObjectFromHandle(before);
-  if (before != nullptr && reference == nullptr) host.RecordMisuse(__func__, "foreign reference object");
+  if (before != nullptr && reference == nullptr)
+    host.RecordMisuse(__func__, "foreign reference object");
   return document->InsertAfter(*object, reference);
 }
 
@@ -209,8 +210,8 @@ extern "C" int MQWidget_Value(int id, int code, void** values) {
 BLENDFORGE_HOST_FUNCTIONS(REFHOST_SERVED, REFHOST_STUB_FUNCTION)
 #undef REFHOST_SERVED
 
-#define REFHOST_CHECK_SIGNATURE(name)                                     \
-  static_assert(std::is_same_v<decltype(&::name), ::hostapi::name>,       \
+#define REFHOST_CHECK_SIGNATURE(name)                               \
+  static_assert(std::is_same_v<decltype(&::name), ::hostapi::name>, \
                 #name " must have the signature the plug-in calls it with");
 #define REFHOST_NO_SIGNATURE(name)
 BLENDFORGE_HOST_FUNCTIONS(REFHOST_CHECK_SIGNATURE, REFHOST_NO_SIGNATURE)

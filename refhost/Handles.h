@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 
 // The references handed to a plug-in are tagged serial numbers rather than
 // addresses: whatever value a plug-in passes back can then be checked with

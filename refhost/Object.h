@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 
 namespace refhost {
 

@@ -3,14 +3,17 @@
 #include <cstdint>
 
 MQDialog::MQDialog(MQWindowBase& parent) {
-  BindNewWidget("dialog");
+  BindNewWidget(widget_kind::kDialog);
   parent.AddChildWindow(this);
 }
 
-void MQDialog::SetTitle(const std::u16string& text) { SetProperty("title", text.c_str()); }
+void MQDialog::SetTitle(const std::u16string& text) {
+  SetProperty(widget_key::kTitle, text.c_str());
+}
 
 int MQDialog::ExecuteModal() {
   std::int32_t result = 0;
-  SendWidgetValues(GetID(), WidgetOp::Execute, {{"type", "modal"}, {"result", &result}});
+  SendWidgetValues(GetID(), WidgetOp::Execute,
+                   {{widget_key::kType, kExecuteModal}, {widget_key::kResult, &result}});
   return result;
 }

@@ -1,3 +1,3 @@
 #include "widgets/MQFrame.h"
 
-MQFrame::MQFrame() { BindNewWidget("frame"); }
+MQFrame::MQFrame() { BindNewWidget(widget_kind::kFrame); }

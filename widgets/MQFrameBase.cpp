@@ -2,4 +2,6 @@
 
 MQFrameBase::MQFrameBase() = default;
 
-void MQFrameBase::SetAlignment(const char* alignment) { SetProperty("alignment", alignment); }
+void MQFrameBase::SetAlignment(const char* alignment) {
+  SetProperty(widget_key::kAlignment, alignment);
+}

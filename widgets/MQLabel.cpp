@@ -1,5 +1,5 @@
 #include "widgets/MQLabel.h"
 
-MQLabel::MQLabel() { BindNewWidget("label"); }
+MQLabel::MQLabel() { BindNewWidget(widget_kind::kLabel); }
 
-void MQLabel::SetText(const std::u16string& text) { SetProperty("text", text.c_str()); }
+void MQLabel::SetText(const std::u16string& text) { SetProperty(widget_key::kText, text.c_str()); }

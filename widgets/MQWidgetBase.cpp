@@ -27,24 +27,28 @@ int MQWidgetBase::AddChild(MQWidgetBase* child) {
   if (child == nullptr) return -1;
   const WidgetID childID = child->id_;
   std::int32_t result = -1;
-  SendWidgetValues(id_, WidgetOp::AddChild, {{"child", &childID}, {"result", &result}});
+  SendWidgetValues(id_, WidgetOp::AddChild,
+                   {{widget_key::kChild, &childID}, {widget_key::kResult, &result}});
   return result;
 }
 
-void MQWidgetBase::SetHorzLayout(const char* mode) { SetProperty("horzlayout", mode); }
+void MQWidgetBase::SetHorzLayout(const char* mode) { SetProperty(widget_key::kHorzLayout, mode); }
 
-void MQWidgetBase::SetVertLayout(const char* mode) { SetProperty("vertlayout", mode); }
+void MQWidgetBase::SetVertLayout(const char* mode) { SetProperty(widget_key::kVertLayout, mode); }
 
-void MQWidgetBase::SetFillBeforeRate(double rate) { SetProperty("fillbeforerate", &rate); }
+void MQWidgetBase::SetFillBeforeRate(double rate) {
+  SetProperty(widget_key::kFillBeforeRate, &rate);
+}
 
 WidgetID MQWidgetBase::GetMainWindowID() {
   WidgetID result = -1;
-  SendWidgetValues(0, WidgetOp::GetSystem, {{"system", "main_window"}, {"result", &result}});
+  SendWidgetValues(0, WidgetOp::GetSystem,
+                   {{widget_key::kSystem, kMainWindowSystemName}, {widget_key::kResult, &result}});
   return result;
 }
 
 void MQWidgetBase::BindNewWidget(const char* kind) {
-  SendWidgetValues(0, WidgetOp::Create, {{"type", kind}, {"id", &id_}});
+  SendWidgetValues(0, WidgetOp::Create, {{widget_key::kType, kind}, {widget_key::kID, &id_}});
   if (id_ == 0) return;
   // Owned before registering, so that a failed registration still destroys
   // the host widget.

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "widgets/WidgetCall.h"
+#include "widgets/SendWidgetValues.h"
 #include "widgets/WidgetID.h"
 
 // The root of the widget family: binds one wrapper to one host widget.

@@ -34,7 +34,8 @@ void MQWindowBase::AddChildWindow(MQWindowBase* window) {
   if (window == nullptr) return;
   const WidgetID child = window->GetID();
   std::int32_t result = -1;
-  SendWidgetValues(GetID(), WidgetOp::AddChildWindow, {{"child", &child}, {"result", &result}});
+  SendWidgetValues(GetID(), WidgetOp::AddChildWindow,
+                   {{widget_key::kChild, &child}, {widget_key::kResult, &result}});
 }
 
 template <class Widget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 
 // The blend's per-vertex arithmetic for the floors it is measured against:
 // float32 throughout, every operation rounded on its own (the build forbids

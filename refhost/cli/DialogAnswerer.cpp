@@ -35,8 +35,7 @@ DialogAnswerer::~DialogAnswerer() { WidgetService::Instance().SetDriver(nullptr)
 
 void DialogAnswerer::CheckAnswersUsed() const {
   if (!script_ || script_->failures().empty()) return;
-  std::string label = *playing_ >= 0 ? labels_[*playing_] + ": " : "";
-  throw CliError(label + script_->failures().front());
+  throw CliError(script_->failures().front());
 }
 
 std::vector<DialogAction> DialogAnswerer::Script(const DialogAnswers& answers) {
@@ -65,14 +64,9 @@ std::vector<DialogAction> DialogAnswerer::Script(const DialogAnswers& answers) {
   return script;
 }
 
-// The driver stops at the first action that fails; a marker before each
-// action tells which answer that was.
 void DialogAnswerer::PlayNext(std::vector<DialogAction>& script, std::string label,
                               DialogAction action) {
-  int index = static_cast<int>(labels_.size());
-  labels_.push_back(std::move(label));
-  std::shared_ptr<int> playing = playing_;
-  script.push_back(DialogAction::Run([playing, index](DialogSession&) { *playing = index; }));
+  action.label = std::move(label);
   script.push_back(std::move(action));
 }
 

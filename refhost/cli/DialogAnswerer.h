@@ -23,11 +23,10 @@ class DialogAnswerer {
   void CheckAnswersUsed() const;
 
  private:
-  std::vector<DialogAction> Script(const DialogAnswers& answers);
-  void PlayNext(std::vector<DialogAction>& script, std::string label, DialogAction action);
+  static std::vector<DialogAction> Script(const DialogAnswers& answers);
+  // Appends `action`, labelled with the answer as typed.
+  static void PlayNext(std::vector<DialogAction>& script, std::string label, DialogAction action);
 
-  std::vector<std::string> labels_;                           // each answer as typed, for messages
-  std::shared_ptr<int> playing_ = std::make_shared<int>(-1);  // index into labels_
   std::shared_ptr<ScriptedDriver> script_;
 };
 

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <type_traits>
 
+#include "abi/Handshake.h"
 #include "refhost/LibraryPath.h"
 #include "refhost/cli/CliError.h"
 #include "refhost/cli/HexNumber.h"
@@ -56,10 +57,10 @@ void HostedPlugin::ResolveEntryPoints() {
 }
 
 void HostedPlugin::Handshake() {
-  identity_.versionAnswer = checkVersion_(kHostVersion);
+  identity_.versionAnswer = checkVersion_(handshake::kHostVersion);
   if (identity_.versionAnswer == 0)
-    throw CliError(path_ + ": the plug-in refuses host version " + HexNumber(kHostVersion) +
-                   " (MQCheckVersion answered 0)");
+    throw CliError(path_ + ": the plug-in refuses host version " +
+                   HexNumber(handshake::kHostVersion) + " (MQCheckVersion answered 0)");
   std::string hostLibrary = LibraryPath();
   if (init_(hostLibrary.c_str()) == 0)
     throw CliError(path_ + ": MQInit failed to bind the host functions from " + hostLibrary);

@@ -4,13 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "abi/ExportSignatures.h"
 #include "platform/ModuleLoader.h"
-#include "plugin/ExportSignatures.h"
 
 namespace refhost::cli {
-
-// The host version the reference host announces to MQCheckVersion.
-inline constexpr std::uint32_t kHostVersion = 0x4400;
 
 struct PlugInIdentity {
   std::uint32_t product = 0;
@@ -22,7 +19,7 @@ struct PlugInIdentity {
 };
 
 // A plug-in module loaded and bound the way a host does it: entry points
-// resolved by name, MQCheckVersion with kHostVersion, then MQInit with the
+// resolved by name, MQCheckVersion with handshake::kHostVersion, then MQInit with the
 // path of the reference host library. Each failure throws CliError naming
 // the module and what went wrong.
 class HostedPlugin {

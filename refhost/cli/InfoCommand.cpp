@@ -2,6 +2,8 @@
 
 #include <iomanip>
 
+#include "abi/Handshake.h"
+#include "abi/PlugInType.h"
 #include "refhost/cli/HexNumber.h"
 #include "refhost/cli/HostedPlugin.h"
 
@@ -9,10 +11,10 @@ namespace refhost::cli {
 namespace {
 
 const char* TypeName(int type) {
-  if (type == 4) return "object plug-in";
-  if (type == 1 || type == 2) return "file plug-in";
-  if (type == 3 || type == 5) return "menu plug-in";
-  if (type == 6 || type == 7) return "single-string plug-in";
+  if (type == plugin_type::kObject) return "object plug-in";
+  if (plugin_type::IsFilePlugIn(type)) return "file plug-in";
+  if (plugin_type::IsMenuPlugIn(type)) return "menu plug-in";
+  if (plugin_type::IsSingleStringPlugIn(type)) return "single-string plug-in";
   return "unknown kind";
 }
 
@@ -31,7 +33,7 @@ void RunInfoCommand(const std::string& pluginPath, std::ostream& out) {
   Field(out, "ID") << HexNumber(identity.id) << "\n";
   Field(out, "type") << identity.type << " (" << TypeName(identity.type) << ")\n";
   Field(out, "version") << HexNumber(identity.versionAnswer) << " (its answer to host version "
-                        << HexNumber(kHostVersion) << ")\n";
+                        << HexNumber(handshake::kHostVersion) << ")\n";
   for (std::size_t index = 0; index < identity.menuStrings.size(); ++index)
     Field(out, "menu " + std::to_string(index)) << identity.menuStrings[index] << "\n";
   if (identity.menuStrings.empty()) Field(out, "menu") << "(none)\n";

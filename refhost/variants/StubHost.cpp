@@ -2,7 +2,7 @@
 // build it three times; defining a name as another on the command line (for
 // example -DMQ_ShowFileDialog=Omitted_MQ_ShowFileDialog) renames that export,
 // so the module lacks exactly that name.
-#include "plugin/HostFunctionList.h"
+#include "abi/HostFunctionList.h"
 #include "refhost/variants/StubFunction.h"
 
 BLENDFORGE_HOST_FUNCTIONS(REFHOST_STUB_FUNCTION, REFHOST_STUB_FUNCTION)

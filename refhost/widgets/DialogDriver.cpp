@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "abi/WidgetProtocol.h"
 #include "refhost/widgets/WidgetService.h"
 
 namespace refhost {
@@ -35,14 +36,14 @@ const Widget* DialogSession::Find(const std::string& kind, int ordinal) const {
 
 const Widget* DialogSession::FindButton(const std::u16string& caption) const {
   for (const Widget* widget : Widgets()) {
-    if (widget->kind == "button" && widget->Text() == caption) return widget;
+    if (widget->kind == widget_kind::kButton && widget->Text() == caption) return widget;
   }
   return nullptr;
 }
 
 const Widget* DialogSession::DefaultButton() const {
   for (const Widget* widget : Widgets()) {
-    if (widget->kind == "button" && widget->Flag("default")) return widget;
+    if (widget->kind == widget_kind::kButton && widget->Flag(widget_key::kDefault)) return widget;
   }
   return nullptr;
 }
@@ -55,7 +56,7 @@ Widget* DialogSession::Control(int id, const char* kind) const {
 }
 
 bool DialogSession::SelectItem(int listBoxID, int index) {
-  Widget* listBox = Control(listBoxID, "listbox");
+  Widget* listBox = Control(listBoxID, widget_kind::kListBox);
   if (listBox == nullptr || index < 0 || index >= static_cast<int>(listBox->items.size())) {
     return false;
   }
@@ -64,7 +65,7 @@ bool DialogSession::SelectItem(int listBoxID, int index) {
 }
 
 bool DialogSession::SelectItemByText(int listBoxID, const std::u16string& text) {
-  const Widget* listBox = Control(listBoxID, "listbox");
+  const Widget* listBox = Control(listBoxID, widget_kind::kListBox);
   if (listBox == nullptr) return false;
   const auto& items = listBox->items;
   auto found = std::find_if(items.begin(), items.end(),
@@ -73,22 +74,22 @@ bool DialogSession::SelectItemByText(int listBoxID, const std::u16string& text) 
 }
 
 bool DialogSession::SetPosition(int spinBoxID, double position) {
-  Widget* spinBox = Control(spinBoxID, "doublespinbox");
+  Widget* spinBox = Control(spinBoxID, widget_kind::kDoubleSpinBox);
   if (spinBox == nullptr) return false;
-  spinBox->properties["position"] = position;
+  spinBox->properties[widget_key::kPosition] = position;
   return true;
 }
 
 bool DialogSession::SetText(int editID, std::u16string text) {
-  Widget* edit = Control(editID, "edit");
-  if (edit == nullptr || edit->Flag("readonly")) return false;
-  edit->properties["text"] = std::move(text);
+  Widget* edit = Control(editID, widget_kind::kEdit);
+  if (edit == nullptr || edit->Flag(widget_key::kReadOnly)) return false;
+  edit->properties[widget_key::kText] = std::move(text);
   return true;
 }
 
 int DialogSession::Press(int buttonID) const {
-  const Widget* button = Control(buttonID, "button");
-  const int* result = button ? button->Property<int>("modalresult") : nullptr;
+  const Widget* button = Control(buttonID, widget_kind::kButton);
+  const int* result = button ? button->Property<int>(widget_key::kModalResult) : nullptr;
   return result ? *result : 0;
 }
 

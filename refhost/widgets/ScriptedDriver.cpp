@@ -1,5 +1,6 @@
 #include "refhost/widgets/ScriptedDriver.h"
 
+#include "abi/WidgetProtocol.h"
 #include "refhost/widgets/WideText.h"
 
 namespace refhost {
@@ -70,17 +71,22 @@ std::optional<int> ScriptedDriver::Run(DialogSession& session) {
   return PressDefaultButton(session);
 }
 
-const Widget* ScriptedDriver::Target(DialogSession& session, const char* kind, int ordinal) {
-  const Widget* widget = session.Find(kind, ordinal);
+void ScriptedDriver::Fail(const DialogAction& action, const std::string& what) {
+  failures_.push_back(action.label.empty() ? what : action.label + ": " + what);
+}
+
+const Widget* ScriptedDriver::Target(const DialogAction& action, DialogSession& session,
+                                     const char* kind) {
+  const Widget* widget = session.Find(kind, action.ordinal);
   if (widget == nullptr) {
-    failures_.push_back("the dialog has no " + std::string(kind) + " number " +
-                        std::to_string(ordinal));
+    Fail(action,
+         "the dialog has no " + std::string(kind) + " number " + std::to_string(action.ordinal));
   }
   return widget;
 }
 
 void ScriptedDriver::Select(const DialogAction& action, DialogSession& session) {
-  const Widget* listBox = Target(session, "listbox", action.ordinal);
+  const Widget* listBox = Target(action, session, widget_kind::kListBox);
   if (listBox == nullptr) return;
   const bool byIndex = action.kind == DialogAction::Kind::SelectIndex;
   const bool selected = byIndex ? session.SelectItem(listBox->id, action.number)
@@ -88,26 +94,26 @@ void ScriptedDriver::Select(const DialogAction& action, DialogSession& session) 
   if (selected) return;
   const std::string item =
       byIndex ? std::to_string(action.number) : '"' + ToUtf8(action.text) + '"';
-  failures_.push_back("list box " + std::to_string(action.ordinal) + " has no item " + item);
+  Fail(action, "list box " + std::to_string(action.ordinal) + " has no item " + item);
 }
 
 void ScriptedDriver::Type(const DialogAction& action, DialogSession& session) {
-  const Widget* edit = Target(session, "edit", action.ordinal);
+  const Widget* edit = Target(action, session, widget_kind::kEdit);
   if (edit == nullptr || session.SetText(edit->id, action.text)) return;
-  failures_.push_back("edit " + std::to_string(action.ordinal) + " is read-only");
+  Fail(action, "edit " + std::to_string(action.ordinal) + " is read-only");
 }
 
 const Widget* ScriptedDriver::Button(const DialogAction& action, DialogSession& session) {
   if (action.kind == DialogAction::Kind::PressCaption) {
     const Widget* button = session.FindButton(action.text);
-    if (button == nullptr)
-      failures_.push_back("the dialog has no button \"" + ToUtf8(action.text) + '"');
+    if (button == nullptr) Fail(action, "the dialog has no button \"" + ToUtf8(action.text) + '"');
     return button;
   }
   for (const Widget* widget : session.Widgets()) {
-    if (widget->kind == "button" && session.Press(widget->id) == action.number) return widget;
+    if (widget->kind == widget_kind::kButton && session.Press(widget->id) == action.number)
+      return widget;
   }
-  failures_.push_back("no button closes the dialog with " + std::to_string(action.number));
+  Fail(action, "no button closes the dialog with " + std::to_string(action.number));
   return nullptr;
 }
 
@@ -120,7 +126,7 @@ bool ScriptedDriver::Play(const DialogAction& action, DialogSession& session,
       Select(action, session);
       return false;
     case Kind::SetPosition:
-      if (const Widget* spin = Target(session, "doublespinbox", action.ordinal)) {
+      if (const Widget* spin = Target(action, session, widget_kind::kDoubleSpinBox)) {
         session.SetPosition(spin->id, action.position);
       }
       return false;

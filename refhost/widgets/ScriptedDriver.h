@@ -37,12 +37,15 @@ struct DialogAction {
   double position = 0.0;
   std::u16string text;
   std::function<void(DialogSession&)> callback;
+  // How the user asked for this action; a failure names it first.
+  std::string label;
 };
 
 // Plays its actions on every dialog it is given. A dialog the script does
 // not close is closed with its default button. An action that finds no
 // such widget, item or button, or types into a read-only edit box, is
-// recorded as a readable failure and closes the dialog with no result.
+// recorded as a readable failure, led by the action's label, and closes the
+// dialog with no result.
 class ScriptedDriver : public DialogDriver {
  public:
   explicit ScriptedDriver(std::vector<DialogAction> actions) : actions_(std::move(actions)) {}
@@ -59,8 +62,9 @@ class ScriptedDriver : public DialogDriver {
   void Type(const DialogAction& action, DialogSession& session);
   // The button a press action names, or null, recorded as a failure.
   const Widget* Button(const DialogAction& action, DialogSession& session);
-  // The `ordinal`-th widget of `kind`, or null, recorded as a failure.
-  const Widget* Target(DialogSession& session, const char* kind, int ordinal);
+  // The action's widget of `kind`, or null, recorded as a failure.
+  const Widget* Target(const DialogAction& action, DialogSession& session, const char* kind);
+  void Fail(const DialogAction& action, const std::string& what);
 
   std::vector<DialogAction> actions_;
   std::vector<std::string> failures_;

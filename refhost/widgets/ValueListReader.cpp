@@ -16,7 +16,7 @@ constexpr std::size_t kMaxPairs = 64;
 
 class Reader {
  public:
-  Reader(int code, const std::string& kind, std::size_t callIndex,
+  Reader(WidgetOp code, const std::string& kind, std::size_t callIndex,
          std::vector<ProtocolBreach>& breaches)
       : code_(code), kind_(kind), callIndex_(callIndex), breaches_(breaches) {}
 
@@ -29,7 +29,7 @@ class Reader {
  private:
   bool KindAllows(const KeySpec& keySpec) const;
 
-  int code_;
+  WidgetOp code_;
   const std::string& kind_;
   std::size_t callIndex_;
   std::vector<ProtocolBreach>& breaches_;
@@ -116,27 +116,27 @@ void Reader::CheckOrder(const std::vector<ReadPair>& pairs) {
   bool indexPending = false;
   for (std::size_t i = 0; i < pairs.size(); ++i) {
     const bool isMethod = pairs[i].keySpec->type == ValueType::Method;
-    if (code_ == widget_op::kCallMethod && (i == 0) != isMethod) {
+    if (code_ == WidgetOp::CallMethod && (i == 0) != isMethod) {
       Flag(BreachKind::PairOrder, "the method name must be the first pair, and only the first");
     }
     const std::string_view key = pairs[i].keySpec->key;
-    if (key == "index") indexPending = true;
-    if (key != "item.tag") continue;
+    if (key == widget_key::kIndex) indexPending = true;
+    if (key != widget_key::kItemTag) continue;
     if (!indexPending) Flag(BreachKind::PairOrder, "\"item.tag\" without an \"index\" before it");
     indexPending = false;
   }
-  if (code_ == widget_op::kCallMethod && pairs.empty()) {
+  if (code_ == WidgetOp::CallMethod && pairs.empty()) {
     Flag(BreachKind::MissingValue, "CallMethod without a method name");
   }
-  if (code_ == widget_op::kSetValue && pairs.size() != 1) {
+  if (code_ == WidgetOp::SetValue && pairs.size() != 1) {
     Flag(BreachKind::MalformedList, "SetValue takes exactly one pair");
   }
 }
 
 }  // namespace
 
-std::vector<ReadPair> ReadValueList(int code, const std::string& kind, void** values,
-                                    WidgetCall& call, std::size_t callIndex,
+std::vector<ReadPair> ReadValueList(WidgetOp code, const std::string& kind, void** values,
+                                    RecordedCall& call, std::size_t callIndex,
                                     std::vector<ProtocolBreach>& breaches) {
   Reader reader(code, kind, callIndex, breaches);
   std::vector<ReadPair> pairs;

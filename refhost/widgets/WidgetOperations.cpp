@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "abi/WidgetProtocol.h"
 #include "refhost/widgets/WideText.h"
 #include "refhost/widgets/WidgetService.h"
 
@@ -9,8 +10,9 @@
 namespace refhost {
 namespace {
 
-const char* const kCreatableKinds[] = {"frame", "label",         "button", "listbox",
-                                       "edit",  "doublespinbox", "dialog"};
+const char* const kCreatableKinds[] = {
+    widget_kind::kFrame, widget_kind::kLabel,         widget_kind::kButton, widget_kind::kListBox,
+    widget_kind::kEdit,  widget_kind::kDoubleSpinBox, widget_kind::kDialog};
 
 bool IsCreatable(const std::string& kind) {
   return std::any_of(std::begin(kCreatableKinds), std::end(kCreatableKinds),
@@ -33,33 +35,33 @@ void Erase(std::vector<int>& ids, int id) {
 }  // namespace
 
 void WidgetService::Execute(Widget* target, const Pairs& pairs) {
-  const void* type = FindValue(pairs, "type");
+  const void* type = FindValue(pairs, widget_key::kType);
   if (type == nullptr) return Breach(BreachKind::MissingValue, "Execute needs \"type\"");
-  if (std::strcmp(static_cast<const char*>(type), "modal") != 0) {
+  if (std::strcmp(static_cast<const char*>(type), kExecuteModal) != 0) {
     return Breach(BreachKind::BadValue, "Execute knows only \"type\" \"modal\"");
   }
-  if (target == nullptr || target->kind != "dialog") return;
+  if (target == nullptr || target->kind != widget_kind::kDialog) return;
   ++executions_;
   // Held here, so that a driver that swaps the driver keeps running.
   const std::shared_ptr<DialogDriver> driver = driver_;
   DialogSession session(*this, target->id);
   const std::optional<int> result = driver ? driver->Run(session) : PressDefaultButton(session);
-  if (result) Answer(FindValue(pairs, "result"), static_cast<std::int32_t>(*result));
+  if (result) Answer(FindValue(pairs, widget_key::kResult), static_cast<std::int32_t>(*result));
 }
 
 void WidgetService::GetSystem(const Pairs& pairs) {
-  const void* name = FindValue(pairs, "system");
+  const void* name = FindValue(pairs, widget_key::kSystem);
   if (name == nullptr) return Breach(BreachKind::MissingValue, "GetSystem needs \"system\"");
-  if (std::strcmp(static_cast<const char*>(name), "main_window") != 0) {
+  if (std::strcmp(static_cast<const char*>(name), kMainWindowSystemName) != 0) {
     return Breach(BreachKind::BadValue, "the host has no system widget \"" +
                                             std::string(static_cast<const char*>(name)) + '"');
   }
   if (faults_.noMainWindow) return;
-  Answer(FindValue(pairs, "result"), static_cast<std::int32_t>(kMainWindowID));
+  Answer(FindValue(pairs, widget_key::kResult), static_cast<std::int32_t>(kMainWindowID));
 }
 
 void WidgetService::Create(const Pairs& pairs) {
-  const void* type = FindValue(pairs, "type");
+  const void* type = FindValue(pairs, widget_key::kType);
   if (type == nullptr) return Breach(BreachKind::MissingValue, "Create needs \"type\"");
   const std::string kind = static_cast<const char*>(type);
   if (!IsCreatable(kind)) {
@@ -69,7 +71,7 @@ void WidgetService::Create(const Pairs& pairs) {
   Widget& widget = widgets_[nextID_];
   widget.id = nextID_++;
   widget.kind = kind;
-  Answer(FindValue(pairs, "id"), static_cast<std::int32_t>(widget.id));
+  Answer(FindValue(pairs, widget_key::kID), static_cast<std::int32_t>(widget.id));
 }
 
 void WidgetService::Destroy(Widget* target, int id) {
@@ -88,14 +90,14 @@ void WidgetService::Destroy(Widget* target, int id) {
 }
 
 void WidgetService::AddChild(Widget* target, const Pairs& pairs, bool window) {
-  const void* child = FindValue(pairs, "child");
+  const void* child = FindValue(pairs, widget_key::kChild);
   if (child == nullptr) return Breach(BreachKind::MissingValue, "AddChild needs \"child\"");
   Widget* attached = FindMutable(ReadInt(child));
   if (target == nullptr || attached == nullptr) return;
   if (attached->destroyed) {
     return Breach(BreachKind::BadValue, "child " + std::to_string(attached->id) + " was destroyed");
   }
-  if (window != (attached->kind == "dialog")) {
+  if (window != (attached->kind == widget_kind::kDialog)) {
     return Breach(BreachKind::BadValue,
                   window ? "AddChildWindow of a widget that is not a dialog"
                          : "AddChild of a dialog; dialogs attach with AddChildWindow");
@@ -110,7 +112,7 @@ void WidgetService::AddChild(Widget* target, const Pairs& pairs, bool window) {
   }
   attached->parent = target->id;
   (window ? target->childWindows : target->children).push_back(attached->id);
-  Answer(FindValue(pairs, "result"), std::int32_t{0});
+  Answer(FindValue(pairs, widget_key::kResult), std::int32_t{0});
 }
 
 bool WidgetService::WouldCycle(const Widget& parent, const Widget& child) const {
@@ -125,18 +127,20 @@ void WidgetService::GetValue(Widget* target, const Pairs& pairs) {
   int index = -1;
   for (const ReadPair& pair : pairs) {
     const std::string key = pair.keySpec->key;
-    if (key == "index") index = ReadInt(pair.value);
-    if (key == "currentindex") Answer(pair.value, static_cast<std::int32_t>(target->currentIndex));
-    if (key == "item.tag" && index >= 0 && index < static_cast<int>(target->items.size())) {
+    if (key == widget_key::kIndex) index = ReadInt(pair.value);
+    if (key == widget_key::kCurrentIndex)
+      Answer(pair.value, static_cast<std::int32_t>(target->currentIndex));
+    if (key == widget_key::kItemTag && index >= 0 &&
+        index < static_cast<int>(target->items.size())) {
       Answer(pair.value, target->items[index].tag);
     }
-    if (key == "position") Answer(pair.value, target->Position());
-    if (key == "text.length") {
+    if (key == widget_key::kPosition) Answer(pair.value, target->Position());
+    if (key == widget_key::kTextLength) {
       const int length = faults_.negativeTextLength ? -1 : static_cast<int>(target->Text().size());
       Answer(pair.value, static_cast<std::int32_t>(length));
       if (!faults_.writeNoOutValues) reportedTextLengths_[target->id] = length;
     }
-    if (key == "text") WriteText(*target, pair.value);
+    if (key == widget_key::kText) WriteText(*target, pair.value);
   }
 }
 
@@ -182,9 +186,9 @@ void WidgetService::SetValue(Widget* target, const Pairs& pairs) {
 }
 
 void WidgetService::CallMethod(Widget* target, const Pairs& pairs) {
-  if (pairs.empty() || std::strcmp(pairs.front().keySpec->key, "additem") != 0) return;
-  const void* text = FindValue(pairs, "text");
-  const void* tag = FindValue(pairs, "tag");
+  if (pairs.empty() || std::strcmp(pairs.front().keySpec->key, widget_key::kAddItem) != 0) return;
+  const void* text = FindValue(pairs, widget_key::kText);
+  const void* tag = FindValue(pairs, widget_key::kTag);
   if (text == nullptr || tag == nullptr) {
     return Breach(BreachKind::MissingValue, "additem needs \"text\" and \"tag\"");
   }
@@ -192,7 +196,8 @@ void WidgetService::CallMethod(Widget* target, const Pairs& pairs) {
   target->items.push_back({ReadWide(text), *static_cast<const std::uint64_t*>(tag)});
   // A list box selects its first item, as most hosts' list boxes do.
   if (target->currentIndex < 0) target->currentIndex = 0;
-  Answer(FindValue(pairs, "result"), static_cast<std::int32_t>(target->items.size() - 1));
+  Answer(FindValue(pairs, widget_key::kResult),
+         static_cast<std::int32_t>(target->items.size() - 1));
 }
 
 }  // namespace refhost

@@ -10,63 +10,67 @@ using std::initializer_list;
 constexpr bool kIn = false;
 constexpr bool kOut = true;
 
-const initializer_list<KeySpec> kExecuteKeys = {{"type", ValueType::Narrow, kIn, 0, "dialog"},
-                                                {"result", ValueType::Int, kOut, 0, "dialog"}};
-const initializer_list<KeySpec> kGetSystemKeys = {{"system", ValueType::Narrow, kIn, 0, nullptr},
-                                                  {"result", ValueType::Int, kOut, -1, nullptr}};
-const initializer_list<KeySpec> kCreateKeys = {{"type", ValueType::Narrow, kIn, 0, nullptr},
-                                               {"id", ValueType::Int, kOut, 0, nullptr}};
-const initializer_list<KeySpec> kAddChildKeys = {{"child", ValueType::Int, kIn, 0, nullptr},
-                                                 {"result", ValueType::Int, kOut, -1, nullptr}};
+const initializer_list<KeySpec> kExecuteKeys = {
+    {widget_key::kType, ValueType::Narrow, kIn, 0, "dialog"},
+    {widget_key::kResult, ValueType::Int, kOut, 0, "dialog"}};
+const initializer_list<KeySpec> kGetSystemKeys = {
+    {widget_key::kSystem, ValueType::Narrow, kIn, 0, nullptr},
+    {widget_key::kResult, ValueType::Int, kOut, -1, nullptr}};
+const initializer_list<KeySpec> kCreateKeys = {
+    {widget_key::kType, ValueType::Narrow, kIn, 0, nullptr},
+    {widget_key::kID, ValueType::Int, kOut, 0, nullptr}};
+const initializer_list<KeySpec> kAddChildKeys = {
+    {widget_key::kChild, ValueType::Int, kIn, 0, nullptr},
+    {widget_key::kResult, ValueType::Int, kOut, -1, nullptr}};
 const initializer_list<KeySpec> kAddChildWindowKeys = {
-    {"child", ValueType::Int, kIn, 0, "main_window dialog"},
-    {"result", ValueType::Int, kOut, -1, "main_window dialog"}};
+    {widget_key::kChild, ValueType::Int, kIn, 0, "main_window dialog"},
+    {widget_key::kResult, ValueType::Int, kOut, -1, "main_window dialog"}};
 const initializer_list<KeySpec> kGetValueKeys = {
-    {"currentindex", ValueType::Int, kOut, 0, "listbox"},
-    {"index", ValueType::Int, kIn, 0, "listbox"},
-    {"item.tag", ValueType::Tag, kOut, 0, "listbox"},
-    {"text.length", ValueType::Int, kOut, 0, "edit"},
-    {"text", ValueType::WideBuffer, kOut, 0, "edit"},
-    {"position", ValueType::Double, kOut, 0, "doublespinbox"}};
+    {widget_key::kCurrentIndex, ValueType::Int, kOut, 0, "listbox"},
+    {widget_key::kIndex, ValueType::Int, kIn, 0, "listbox"},
+    {widget_key::kItemTag, ValueType::Tag, kOut, 0, "listbox"},
+    {widget_key::kTextLength, ValueType::Int, kOut, 0, "edit"},
+    {widget_key::kText, ValueType::WideBuffer, kOut, 0, "edit"},
+    {widget_key::kPosition, ValueType::Double, kOut, 0, "doublespinbox"}};
 const initializer_list<KeySpec> kSetValueKeys = {
-    {"alignment", ValueType::Narrow, kIn, 0, "frame"},
-    {"horzlayout", ValueType::Narrow, kIn, 0, nullptr},
-    {"vertlayout", ValueType::Narrow, kIn, 0, nullptr},
-    {"fillbeforerate", ValueType::Double, kIn, 0, nullptr},
-    {"text", ValueType::Wide, kIn, 0, "button label edit"},
-    {"title", ValueType::Wide, kIn, 0, "dialog"},
-    {"readonly", ValueType::Bool, kIn, 0, "edit"},
-    {"default", ValueType::Bool, kIn, 0, "button"},
-    {"cancel", ValueType::Bool, kIn, 0, "button"},
-    {"modalresult", ValueType::Int, kIn, 0, "button"},
-    {"min", ValueType::Double, kIn, 0, "doublespinbox"},
-    {"max", ValueType::Double, kIn, 0, "doublespinbox"},
-    {"increment", ValueType::Double, kIn, 0, "doublespinbox"},
-    {"position", ValueType::Double, kIn, 0, "doublespinbox"}};
+    {widget_key::kAlignment, ValueType::Narrow, kIn, 0, "frame"},
+    {widget_key::kHorzLayout, ValueType::Narrow, kIn, 0, nullptr},
+    {widget_key::kVertLayout, ValueType::Narrow, kIn, 0, nullptr},
+    {widget_key::kFillBeforeRate, ValueType::Double, kIn, 0, nullptr},
+    {widget_key::kText, ValueType::Wide, kIn, 0, "button label edit"},
+    {widget_key::kTitle, ValueType::Wide, kIn, 0, "dialog"},
+    {widget_key::kReadOnly, ValueType::Bool, kIn, 0, "edit"},
+    {widget_key::kDefault, ValueType::Bool, kIn, 0, "button"},
+    {widget_key::kCancel, ValueType::Bool, kIn, 0, "button"},
+    {widget_key::kModalResult, ValueType::Int, kIn, 0, "button"},
+    {widget_key::kMin, ValueType::Double, kIn, 0, "doublespinbox"},
+    {widget_key::kMax, ValueType::Double, kIn, 0, "doublespinbox"},
+    {widget_key::kIncrement, ValueType::Double, kIn, 0, "doublespinbox"},
+    {widget_key::kPosition, ValueType::Double, kIn, 0, "doublespinbox"}};
 const initializer_list<KeySpec> kCallMethodKeys = {
-    {"additem", ValueType::Method, kIn, 0, "listbox"},
-    {"text", ValueType::Wide, kIn, 0, nullptr},
-    {"result", ValueType::Int, kOut, -1, nullptr},
-    {"tag", ValueType::Tag, kIn, 0, nullptr}};
+    {widget_key::kAddItem, ValueType::Method, kIn, 0, "listbox"},
+    {widget_key::kText, ValueType::Wide, kIn, 0, nullptr},
+    {widget_key::kResult, ValueType::Int, kOut, -1, nullptr},
+    {widget_key::kTag, ValueType::Tag, kIn, 0, nullptr}};
 const initializer_list<KeySpec> kNoKeys = {};
 
-const initializer_list<KeySpec>& KeysOf(int code) {
+const initializer_list<KeySpec>& KeysOf(WidgetOp code) {
   switch (code) {
-    case widget_op::kExecute:
+    case WidgetOp::Execute:
       return kExecuteKeys;
-    case widget_op::kGetSystem:
+    case WidgetOp::GetSystem:
       return kGetSystemKeys;
-    case widget_op::kCreate:
+    case WidgetOp::Create:
       return kCreateKeys;
-    case widget_op::kAddChild:
+    case WidgetOp::AddChild:
       return kAddChildKeys;
-    case widget_op::kAddChildWindow:
+    case WidgetOp::AddChildWindow:
       return kAddChildWindowKeys;
-    case widget_op::kGetValue:
+    case WidgetOp::GetValue:
       return kGetValueKeys;
-    case widget_op::kSetValue:
+    case WidgetOp::SetValue:
       return kSetValueKeys;
-    case widget_op::kCallMethod:
+    case WidgetOp::CallMethod:
       return kCallMethodKeys;
     default:
       return kNoKeys;
@@ -75,7 +79,7 @@ const initializer_list<KeySpec>& KeysOf(int code) {
 
 }  // namespace
 
-const KeySpec* FindKeySpec(int code, const char* key) {
+const KeySpec* FindKeySpec(WidgetOp code, const char* key) {
   for (const KeySpec& keySpec : KeysOf(code)) {
     if (std::strcmp(keySpec.key, key) == 0) return &keySpec;
   }

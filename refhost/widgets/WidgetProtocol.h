@@ -2,21 +2,11 @@
 
 #include <cstdint>
 
-// The operation codes and value types of the widget value protocol, as the
-// host reads them.
-namespace refhost {
+#include "abi/WidgetProtocol.h"
 
-namespace widget_op {
-inline constexpr int kExecute = 0x0001;
-inline constexpr int kGetSystem = 0x0100;
-inline constexpr int kCreate = 0x0101;
-inline constexpr int kDestroy = 0x0102;
-inline constexpr int kAddChild = 0x0201;
-inline constexpr int kAddChildWindow = 0x0203;
-inline constexpr int kGetValue = 0x0301;
-inline constexpr int kSetValue = 0x0302;
-inline constexpr int kCallMethod = 0x0303;
-}  // namespace widget_op
+// The value types and key tables of the widget value protocol, as the host
+// reads them.
+namespace refhost {
 
 enum class ValueType { Narrow, Wide, Int, Bool, Double, Tag, WideBuffer, Method };
 
@@ -32,6 +22,6 @@ struct KeySpec {
 };
 
 // The key's keySpec for `code`, or null when the host does not know it there.
-const KeySpec* FindKeySpec(int code, const char* key);
+const KeySpec* FindKeySpec(WidgetOp code, const char* key);
 
 }  // namespace refhost

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "abi/WidgetProtocol.h"
+
 namespace refhost {
 
 WidgetService& WidgetService::Instance() {
@@ -15,7 +17,7 @@ void WidgetService::Reset() {
   widgets_.clear();
   Widget& mainWindow = widgets_[kMainWindowID];
   mainWindow.id = kMainWindowID;
-  mainWindow.kind = "main_window";
+  mainWindow.kind = kMainWindowSystemName;
   nextID_ = 100;
   reportedTextLengths_.clear();
   faults_ = WidgetFaults();
@@ -58,11 +60,13 @@ std::vector<const Widget*> WidgetService::CreatedOfKind(const std::string& kind)
 }
 
 void WidgetService::Value(int id, int code, void** values) {
-  calls_.push_back({id, code, {}});
+  // Any 32-bit code fits the enumeration; Dispatch flags those it lacks.
+  const auto op = static_cast<WidgetOp>(code);
+  calls_.push_back({id, op, {}});
   Widget* target = Target(id);
-  const Pairs pairs = ReadValueList(code, target ? target->kind : "", values, calls_.back(),
+  const Pairs pairs = ReadValueList(op, target ? target->kind : "", values, calls_.back(),
                                     calls_.size() - 1, breaches_);
-  Dispatch(target, id, code, pairs);
+  Dispatch(target, id, op, pairs);
 }
 
 Widget* WidgetService::Target(int id) {
@@ -72,32 +76,33 @@ Widget* WidgetService::Target(int id) {
   return nullptr;
 }
 
-void WidgetService::Dispatch(Widget* target, int id, int code, const Pairs& pairs) {
-  const bool addressesNoWidget = code == widget_op::kCreate || code == widget_op::kGetSystem;
+void WidgetService::Dispatch(Widget* target, int id, WidgetOp code, const Pairs& pairs) {
+  const bool addressesNoWidget = code == WidgetOp::Create || code == WidgetOp::GetSystem;
   if (addressesNoWidget && id != 0) {
     Breach(BreachKind::BadTarget, "Create and GetSystem go to target 0");
   }
   switch (code) {
-    case widget_op::kExecute:
+    case WidgetOp::Execute:
       return Execute(target, pairs);
-    case widget_op::kGetSystem:
+    case WidgetOp::GetSystem:
       return GetSystem(pairs);
-    case widget_op::kCreate:
+    case WidgetOp::Create:
       return Create(pairs);
-    case widget_op::kDestroy:
+    case WidgetOp::Destroy:
       return Destroy(target, id);
-    case widget_op::kAddChild:
+    case WidgetOp::AddChild:
       return AddChild(target, pairs, false);
-    case widget_op::kAddChildWindow:
+    case WidgetOp::AddChildWindow:
       return AddChild(target, pairs, true);
-    case widget_op::kGetValue:
+    case WidgetOp::GetValue:
       return GetValue(target, pairs);
-    case widget_op::kSetValue:
+    case WidgetOp::SetValue:
       return SetValue(target, pairs);
-    case widget_op::kCallMethod:
+    case WidgetOp::CallMethod:
       return CallMethod(target, pairs);
     default:
-      Breach(BreachKind::UnknownCode, "unknown operation code " + std::to_string(code));
+      Breach(BreachKind::UnknownCode,
+             "unknown operation code " + std::to_string(static_cast<int>(code)));
   }
 }
 

@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "refhost/widgets/DialogDriver.h"
+#include "refhost/widgets/ProtocolBreach.h"
+#include "refhost/widgets/RecordedCall.h"
 #include "refhost/widgets/ValueListReader.h"
 #include "refhost/widgets/Widget.h"
-#include "refhost/widgets/WidgetRecord.h"
+#include "refhost/widgets/WidgetFaults.h"
 
 namespace refhost {
 
@@ -32,7 +34,7 @@ class WidgetService {
   // Who answers modal dialogs; null: the default button is pressed.
   void SetDriver(std::shared_ptr<DialogDriver> driver) { driver_ = std::move(driver); }
 
-  const std::vector<WidgetCall>& calls() const { return calls_; }
+  const std::vector<RecordedCall>& calls() const { return calls_; }
   const std::vector<ProtocolBreach>& breaches() const { return breaches_; }
   void ClearRecord();
 
@@ -51,7 +53,7 @@ class WidgetService {
 
   using Pairs = std::vector<ReadPair>;
   Widget* Target(int id);
-  void Dispatch(Widget* target, int id, int code, const Pairs& pairs);
+  void Dispatch(Widget* target, int id, WidgetOp code, const Pairs& pairs);
   void Execute(Widget* target, const Pairs& pairs);
   void GetSystem(const Pairs& pairs);
   void Create(const Pairs& pairs);
@@ -80,7 +82,7 @@ class WidgetService {
   std::unordered_map<int, int> reportedTextLengths_;
   WidgetFaults faults_;
   std::shared_ptr<DialogDriver> driver_;
-  std::vector<WidgetCall> calls_;
+  std::vector<RecordedCall> calls_;
   std::vector<ProtocolBreach> breaches_;
   int executions_ = 0;
 };

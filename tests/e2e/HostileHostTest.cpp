@@ -10,8 +10,8 @@
 
 #include "refhost/widgets/ScriptedDriver.h"
 #include "refhost/widgets/WidgetService.h"
-#include "tests/merge/DocumentTest.h"
-#include "tests/merge/MeshBuilder.h"
+#include "tests/support/HostDocumentTest.h"
+#include "tests/support/MeshBuilder.h"
 #include "tests/support/PluginModule.h"
 
 namespace {
@@ -57,11 +57,11 @@ Snapshot Without(Snapshot after, std::size_t index) {
 // The built module bound to the reference host, run against hosts that
 // misbehave in one way each. Whatever the host does, the plug-in answers as
 // documented, uses the host soundly, and changes the document by at most
-// the one object it inserts; DocumentTest checks that it used the host soundly.
-class HostileHostTest : public DocumentTest {
+// the one object it inserts; HostDocumentTest checks that it used the host soundly.
+class HostileHostTest : public HostDocumentTest {
  protected:
   void SetUp() override {
-    DocumentTest::SetUp();
+    HostDocumentTest::SetUp();
     ASSERT_EQ(plugin.MQCheckVersion()(0x4400), 0x440u);
     ASSERT_EQ(plugin.MQInit()(ModuleFile("refhost").c_str()), 1);
     base = &AddUsedMesh(document(), "body", {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}});
@@ -221,7 +221,8 @@ struct PartialHost {
   const char* module;
 };
 
-class PartlyBoundTest : public DocumentTest, public ::testing::WithParamInterface<PartialHost> {};
+class PartlyBoundTest : public HostDocumentTest,
+                        public ::testing::WithParamInterface<PartialHost> {};
 
 // A host whose MQInit failed gets 0 from the command, and the command calls
 // neither the widget service nor the document of the reference host.

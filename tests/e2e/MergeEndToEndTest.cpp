@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "tests/merge/DialogHostTest.h"
-#include "tests/merge/ReferenceBlend.h"
+#include "tests/support/DialogHostTest.h"
 #include "tests/support/PluginModule.h"
+#include "tests/support/ReferenceBlend.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "merge/CMQDocument.h"
-#include "tests/merge/DocumentTest.h"
-#include "tests/merge/MeshBuilder.h"
+#include "tests/support/HostDocumentTest.h"
+#include "tests/support/MeshBuilder.h"
 
 namespace {
 
-class CMQDocumentTest : public DocumentTest {
+class CMQDocumentTest : public HostDocumentTest {
  protected:
   cmq::CMQDocument wrapper() { return cmq::CMQDocument(document().handle()); }
 };

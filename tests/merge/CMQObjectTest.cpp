@@ -3,12 +3,12 @@
 #include <string>
 
 #include "merge/CMQObject.h"
-#include "tests/merge/DocumentTest.h"
-#include "tests/merge/MeshBuilder.h"
+#include "tests/support/HostDocumentTest.h"
+#include "tests/support/MeshBuilder.h"
 
 namespace {
 
-class CMQObjectTest : public DocumentTest {
+class CMQObjectTest : public HostDocumentTest {
  protected:
 };
 

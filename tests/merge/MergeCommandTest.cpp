@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "plugin/Blendforge.h"
-#include "tests/merge/DialogHostTest.h"
-#include "tests/merge/ReferenceBlend.h"
+#include "merge/Blendforge.h"
+#include "tests/support/DialogHostTest.h"
+#include "tests/support/ReferenceBlend.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/Blendforge.h"
-#include "tests/merge/DialogHostTest.h"
+#include "merge/Blendforge.h"
+#include "tests/support/DialogHostTest.h"
 
 namespace {
 

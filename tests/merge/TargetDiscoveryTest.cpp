@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "merge/Blendforge.h"
 #include "merge/MorphNaming.h"
-#include "plugin/Blendforge.h"
-#include "tests/merge/DocumentTest.h"
-#include "tests/merge/MeshBuilder.h"
+#include "tests/support/HostDocumentTest.h"
+#include "tests/support/MeshBuilder.h"
 
 namespace {
 
-class TargetDiscoveryTest : public DocumentTest {
+class TargetDiscoveryTest : public HostDocumentTest {
  protected:
   // Makes `object` the base of the plug-in's next naming call.
   void UseAsBase(const refhost::Object& object) {

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "merge/WeightedBlend.h"
-#include "tests/merge/DocumentTest.h"
-#include "tests/merge/MeshBuilder.h"
-#include "tests/merge/ReferenceBlend.h"
+#include "tests/support/HostDocumentTest.h"
+#include "tests/support/MeshBuilder.h"
+#include "tests/support/ReferenceBlend.h"
 
 namespace {
 
-class WeightedBlendTest : public DocumentTest {
+class WeightedBlendTest : public HostDocumentTest {
  protected:
   // A base, its copy as the command makes it, and targets of the same size.
   void MakeBase(const std::vector<MQPoint>& points) {

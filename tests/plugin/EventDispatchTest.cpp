@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "merge/PluginObject.h"
 #include "plugin/EventDispatch.h"
-#include "plugin/PluginObject.h"
 #include "tests/support/HostOptionBlock.h"
 #include "tests/support/PluginModule.h"
 #include "tests/support/TestPlugins.h"

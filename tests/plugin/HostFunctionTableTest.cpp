@@ -1,5 +1,3 @@
-#include "plugin/HostFunctionTable.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "platform/ModuleLoader.h"
+#include "plugin/HostFunctionTable.h"
 #include "tests/support/PluginModule.h"
 
 namespace {
@@ -45,6 +44,8 @@ class HostFunctionTableTest : public ::testing::Test {
   }
 };
 
+static_assert(kHostFunctionCount == 177, "the host interface has 177 functions");
+
 TEST_F(HostFunctionTableTest, CompleteModuleBindsEverySlotAndIsReleased) {
   const std::string stub = ModuleFile("refhost_stub");
   ASSERT_TRUE(platform::IsModuleLoaded(ModuleFile("refhost").c_str()))
@@ -52,7 +53,7 @@ TEST_F(HostFunctionTableTest, CompleteModuleBindsEverySlotAndIsReleased) {
   ASSERT_FALSE(platform::IsModuleLoaded(stub.c_str())) << "the test needs a module not yet loaded";
 
   EXPECT_EQ(host::BindHostFunctions(stub.c_str()), 1);
-  for (int i = 0; i < host::kHostFunctionCount; ++i) {
+  for (int i = 0; i < kHostFunctionCount; ++i) {
     EXPECT_NE(host::g_slots[i], nullptr) << host::kHostFunctionNames[i] << " was not bound";
   }
   EXPECT_FALSE(platform::IsModuleLoaded(stub.c_str()))
@@ -66,8 +67,10 @@ TEST_F(HostFunctionTableTest, MissingFourthNameStopsTheBindingThere) {
 
   EXPECT_EQ(host::BindHostFunctions(ModuleFile("refhost_without_showfiledialog").c_str()), 0);
   for (int i = 0; i < kShowFileDialog; ++i) {
-    EXPECT_EQ(host::g_slots[i], platform::FindEntryPoint(variant.get(), host::kHostFunctionNames[i]))
-        << "names before the missing one are bound from the module: " << host::kHostFunctionNames[i];
+    EXPECT_EQ(host::g_slots[i],
+              platform::FindEntryPoint(variant.get(), host::kHostFunctionNames[i]))
+        << "names before the missing one are bound from the module: "
+        << host::kHostFunctionNames[i];
   }
   EXPECT_EQ(host::g_slots[kShowFileDialog], nullptr) << "the missing name's slot must be null";
   const Slots after = CurrentSlots();
@@ -83,7 +86,8 @@ TEST_F(HostFunctionTableTest, MissingLastNameLeavesOnlyItsSlotEmpty) {
   EXPECT_EQ(host::BindHostFunctions(ModuleFile("refhost_without_canvas").c_str()), 0)
       << "the binding is all or nothing, up to the last name";
   for (int i = 0; i < kCanvasValue; ++i) {
-    EXPECT_EQ(host::g_slots[i], platform::FindEntryPoint(variant.get(), host::kHostFunctionNames[i]))
+    EXPECT_EQ(host::g_slots[i],
+              platform::FindEntryPoint(variant.get(), host::kHostFunctionNames[i]))
         << host::kHostFunctionNames[i];
   }
   EXPECT_EQ(host::g_slots[kCanvasValue], nullptr);

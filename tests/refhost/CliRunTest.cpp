@@ -5,9 +5,9 @@
 #include <string>
 
 #include "refhost/model/ObjReader.h"
-#include "tests/merge/MeshBuilder.h"
 #include "tests/refhost/CliRunner.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/MeshBuilder.h"
 #include "tests/support/PluginModule.h"
 
 namespace {

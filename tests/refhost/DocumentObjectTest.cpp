@@ -1,11 +1,10 @@
-#include "refhost/Object.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "tests/merge/MeshBuilder.h"
+#include "refhost/Object.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/MeshBuilder.h"
 
 namespace {
 
@@ -35,7 +34,8 @@ TEST_F(DocumentObjectTest, CloneCopiesEverythingButIdentityAndStaysIndependent) 
 
   copy.SetVertex(0, {10, 20, 30});
   copy.SetName("copy");
-  EXPECT_EQ(BitsOf(base.Vertex(0)), BitsOf(MQPoint{1, 2, 3})) << "the clone must not share vertices";
+  EXPECT_EQ(BitsOf(base.Vertex(0)), BitsOf(MQPoint{1, 2, 3}))
+      << "the clone must not share vertices";
   EXPECT_EQ(base.name(), "body") << "the clone must not share its name";
 }
 

@@ -1,12 +1,11 @@
-#include "refhost/Document.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "tests/merge/MeshBuilder.h"
+#include "refhost/Document.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/MeshBuilder.h"
 
 namespace {
 
@@ -37,7 +36,8 @@ TEST_F(DocumentTest, InsertPlacesTheObjectRightAfterItsReferenceAndRenumbers) {
   const MQObject copy = HOST_FN(MQObj_Clone)(a.handle());
   HOST_FN(MQDoc_InsertObject)(document.handle(), copy, a.handle());
 
-  EXPECT_EQ(PositionNames(), (Names{"a", "a", "b", "c"})) << "the copy belongs right behind its reference";
+  EXPECT_EQ(PositionNames(), (Names{"a", "a", "b", "c"}))
+      << "the copy belongs right behind its reference";
   EXPECT_EQ(HOST_FN(MQDoc_GetObject)(document.handle(), 1), copy);
   EXPECT_EQ(HostIndexOf(b), 2) << "objects behind the new one must move up one place";
   EXPECT_EQ(HostIndexOf(c), 3) << "objects behind the new one must move up one place";

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/merge/MeshBuilder.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/MeshBuilder.h"
 
 namespace {
 
@@ -105,55 +105,56 @@ void ExpectPointUntouched(const MQPoint& point) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, MisuseTest,
-    ::testing::Values(
-        MisuseCase{"null object",
-                   [](refhost::Document&, refhost::Object&) {
-                     EXPECT_EQ(HOST_FN(MQObj_GetVertexCount)(nullptr), 0);
-                   }},
-        MisuseCase{"foreign object",
-                   [](refhost::Document&, refhost::Object&) {
-                     HOST_FN(MQObj_SetName)(kForeignObject, "x");
-                   }},
-        MisuseCase{"document passed as object",
-                   [](refhost::Document& document, refhost::Object&) {
-                     EXPECT_EQ(HOST_FN(MQObj_Clone)(reinterpret_cast<MQObject>(document.handle())),
-                               nullptr);
-                   }},
-        MisuseCase{"object passed as document",
-                   [](refhost::Document&, refhost::Object& object) {
-                     EXPECT_EQ(HOST_FN(MQDoc_GetObjectCount)(
-                                   reinterpret_cast<MQDocument>(object.handle())),
-                               0);
-                   }},
-        MisuseCase{"vertex index past the end",
-                   [](refhost::Document&, refhost::Object& object) {
-                     MQPoint point{-1, -1, -1};
-                     HOST_FN(MQObj_GetVertex)(object.handle(), 1, &point);
-                     ExpectPointUntouched(point);
-                   }},
-        MisuseCase{"negative vertex index",
-                   [](refhost::Document&, refhost::Object& object) {
-                     MQPoint point{9, 9, 9};
-                     HOST_FN(MQObj_SetVertex)(object.handle(), -1, &point);
-                   }},
-        MisuseCase{"null point",
-                   [](refhost::Document&, refhost::Object& object) {
-                     HOST_FN(MQObj_SetVertex)(object.handle(), 0, nullptr);
-                   }},
-        MisuseCase{"null name",
-                   [](refhost::Document&, refhost::Object& object) {
-                     HOST_FN(MQObj_SetName)(object.handle(), nullptr);
-                   }},
-        MisuseCase{"empty name buffer",
-                   [](refhost::Document&, refhost::Object& object) {
-                     char buffer[1] = {'\x7f'};
-                     HOST_FN(MQObj_GetName)(object.handle(), buffer, 0);
-                     EXPECT_EQ(buffer[0], '\x7f') << "a zero size allows no byte";
-                   }},
-        MisuseCase{"object already in a document",
-                   [](refhost::Document& document, refhost::Object& object) {
-                     HOST_FN(MQDoc_InsertObject)(document.handle(), object.handle(), nullptr);
-                   }}),
+    ::testing::Values(MisuseCase{"null object",
+                                 [](refhost::Document&, refhost::Object&) {
+                                   EXPECT_EQ(HOST_FN(MQObj_GetVertexCount)(nullptr), 0);
+                                 }},
+                      MisuseCase{"foreign object",
+                                 [](refhost::Document&, refhost::Object&) {
+                                   HOST_FN(MQObj_SetName)(kForeignObject, "x");
+                                 }},
+                      MisuseCase{"document passed as object",
+                                 [](refhost::Document& document, refhost::Object&) {
+                                   EXPECT_EQ(HOST_FN(MQObj_Clone)(
+                                                 reinterpret_cast<MQObject>(document.handle())),
+                                             nullptr);
+                                 }},
+                      MisuseCase{"object passed as document",
+                                 [](refhost::Document&, refhost::Object& object) {
+                                   EXPECT_EQ(HOST_FN(MQDoc_GetObjectCount)(
+                                                 reinterpret_cast<MQDocument>(object.handle())),
+                                             0);
+                                 }},
+                      MisuseCase{"vertex index past the end",
+                                 [](refhost::Document&, refhost::Object& object) {
+                                   MQPoint point{-1, -1, -1};
+                                   HOST_FN(MQObj_GetVertex)(object.handle(), 1, &point);
+                                   ExpectPointUntouched(point);
+                                 }},
+                      MisuseCase{"negative vertex index",
+                                 [](refhost::Document&, refhost::Object& object) {
+                                   MQPoint point{9, 9, 9};
+                                   HOST_FN(MQObj_SetVertex)(object.handle(), -1, &point);
+                                 }},
+                      MisuseCase{"null point",
+                                 [](refhost::Document&, refhost::Object& object) {
+                                   HOST_FN(MQObj_SetVertex)(object.handle(), 0, nullptr);
+                                 }},
+                      MisuseCase{"null name",
+                                 [](refhost::Document&, refhost::Object& object) {
+                                   HOST_FN(MQObj_SetName)(object.handle(), nullptr);
+                                 }},
+                      MisuseCase{"empty name buffer",
+                                 [](refhost::Document&, refhost::Object& object) {
+                                   char buffer[1] = {'\x7f'};
+                                   HOST_FN(MQObj_GetName)(object.handle(), buffer, 0);
+                                   EXPECT_EQ(buffer[0], '\x7f') << "a zero size allows no byte";
+                                 }},
+                      MisuseCase{"object already in a document",
+                                 [](refhost::Document& document, refhost::Object& object) {
+                                   HOST_FN(MQDoc_InsertObject)
+                                   (document.handle(), object.handle(), nullptr);
+                                 }}),
     [](const ::testing::TestParamInfo<MisuseCase>& info) {
       std::string name = info.param.what;
       for (char& character : name) {

@@ -8,8 +8,8 @@
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
 #include "refhost/model/ObjWriter.h"
-#include "tests/merge/MeshBuilder.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/MeshBuilder.h"
 #include "tests/support/TempDir.h"
 
 namespace {

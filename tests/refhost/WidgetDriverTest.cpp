@@ -13,7 +13,6 @@ namespace {
 using refhost::DialogAction;
 using refhost::DialogSession;
 using refhost::ScriptedDriver;
-namespace op = refhost::widget_op;
 
 // A dialog shaped like the merge dialog: a read-only edit, two list boxes
 // with the same items, two spin boxes, a name edit, Cancel and OK.
@@ -68,7 +67,7 @@ TEST_F(WidgetDriverTest, DialogWithoutDefaultButtonWritesNoResult) {
   const int bare = Create("dialog");
   Attach(bare, MakeButton(u"OK", 1));
   std::int32_t result = 0;
-  Send(bare, op::kExecute, {{"type", "modal"}, {"result", &result}});
+  Send(bare, WidgetOp::Execute, {{"type", "modal"}, {"result", &result}});
   EXPECT_EQ(result, 0);
   EXPECT_EQ(service.calls().back().Value("result"), "0");
 }

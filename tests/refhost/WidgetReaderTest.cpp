@@ -9,7 +9,6 @@
 namespace {
 
 using refhost::BreachKind;
-namespace op = refhost::widget_op;
 
 class WidgetReaderTest : public WidgetServiceFixture {};
 
@@ -33,7 +32,7 @@ enum class Target { None, Edit, ListBox, SpinBox, Destroyed, MainWindow };
 struct BadList {
   const char* breach;
   Target target;
-  int code;
+  WidgetOp code;
   std::vector<WidgetPair> pairs;
   BreachKind kind;
 };
@@ -41,48 +40,52 @@ struct BadList {
 const BadList kBadLists[] = {
     {"unknown key",
      Target::Edit,
-     op::kSetValue,
+     WidgetOp::SetValue,
      {{"colour", &values.rate}},
      BreachKind::UnknownKey},
-    {"key of another kind", Target::Edit, op::kSetValue, {{"title", u"x"}}, BreachKind::UnknownKey},
+    {"key of another kind",
+     Target::Edit,
+     WidgetOp::SetValue,
+     {{"title", u"x"}},
+     BreachKind::UnknownKey},
     {"unknown method",
      Target::ListBox,
-     op::kCallMethod,
+     WidgetOp::CallMethod,
      {{"removeitem", nullptr}},
      BreachKind::UnknownKey},
     {"int out-value not preset",
      Target::Edit,
-     op::kGetValue,
+     WidgetOp::GetValue,
      {{"text.length", &values.seven}},
      BreachKind::NotPreset},
     {"double out-value -0.0",
      Target::SpinBox,
-     op::kGetValue,
+     WidgetOp::GetValue,
      {{"position", &values.minusZero}},
      BreachKind::NotPreset},
     {"tag out-value not preset",
      Target::ListBox,
-     op::kGetValue,
+     WidgetOp::GetValue,
      {{"index", &values.zero}, {"item.tag", &values.tagOne}},
      BreachKind::NotPreset},
     {"Create id not preset",
      Target::None,
-     op::kCreate,
+     WidgetOp::Create,
      {{"type", "frame"}, {"id", &values.seven}},
      BreachKind::NotPreset},
     {"item.tag before index",
      Target::ListBox,
-     op::kGetValue,
+     WidgetOp::GetValue,
      {{"item.tag", &values.tagZero}, {"index", &values.zero}},
      BreachKind::PairOrder},
     {"method name not first",
      Target::ListBox,
-     op::kCallMethod,
+     WidgetOp::CallMethod,
      {{"text", u"a"}, {"additem", nullptr}, {"result", &values.minusOne}, {"tag", &values.tagZero}},
      BreachKind::PairOrder},
     {"method name with a value",
      Target::ListBox,
-     op::kCallMethod,
+     WidgetOp::CallMethod,
      {{"additem", &values.zero},
       {"text", u"a"},
       {"result", &values.minusOne},
@@ -90,59 +93,75 @@ const BadList kBadLists[] = {
      BreachKind::PairOrder},
     {"text read before its length",
      Target::Edit,
-     op::kGetValue,
+     WidgetOp::GetValue,
      {{"text", values.text}},
      BreachKind::PairOrder},
-    {"bool byte 2", Target::Edit, op::kSetValue, {{"readonly", &values.two}}, BreachKind::BadBool},
+    {"bool byte 2",
+     Target::Edit,
+     WidgetOp::SetValue,
+     {{"readonly", &values.two}},
+     BreachKind::BadBool},
     {"additem without tag",
      Target::ListBox,
-     op::kCallMethod,
+     WidgetOp::CallMethod,
      {{"additem", nullptr}, {"text", u"a"}, {"result", &values.minusOne}},
      BreachKind::MissingValue},
     {"Create without type",
      Target::None,
-     op::kCreate,
+     WidgetOp::Create,
      {{"id", &values.zero}},
      BreachKind::MissingValue},
     {"AddChild without child",
      Target::MainWindow,
-     op::kAddChild,
+     WidgetOp::AddChild,
      {{"result", &values.minusOne}},
      BreachKind::MissingValue},
     {"null value pointer",
      Target::SpinBox,
-     op::kSetValue,
+     WidgetOp::SetValue,
      {{"min", nullptr}},
      BreachKind::MissingValue},
-    {"CallMethod without method", Target::ListBox, op::kCallMethod, {}, BreachKind::MissingValue},
+    {"CallMethod without method",
+     Target::ListBox,
+     WidgetOp::CallMethod,
+     {},
+     BreachKind::MissingValue},
     {"SetValue with two pairs",
      Target::Edit,
-     op::kSetValue,
+     WidgetOp::SetValue,
      {{"readonly", &values.zero}, {"horzlayout", "fill"}},
      BreachKind::MalformedList},
-    {"SetValue with no pair", Target::Edit, op::kSetValue, {}, BreachKind::MalformedList},
+    {"SetValue with no pair", Target::Edit, WidgetOp::SetValue, {}, BreachKind::MalformedList},
     {"kind the host cannot create",
      Target::None,
-     op::kCreate,
+     WidgetOp::Create,
      {{"type", "slider"}, {"id", &values.zero}},
      BreachKind::BadValue},
     {"Execute not modal",
      Target::None,
-     op::kExecute,
+     WidgetOp::Execute,
      {{"type", "modeless"}, {"result", &values.zero}},
      BreachKind::BadValue},
     {"call after Destroy",
      Target::Destroyed,
-     op::kSetValue,
+     WidgetOp::SetValue,
      {{"horzlayout", "fill"}},
      BreachKind::BadTarget},
-    {"Destroy of the main window", Target::MainWindow, op::kDestroy, {}, BreachKind::BadTarget},
+    {"Destroy of the main window",
+     Target::MainWindow,
+     WidgetOp::Destroy,
+     {},
+     BreachKind::BadTarget},
     {"Create sent to a widget",
      Target::Edit,
-     op::kCreate,
+     WidgetOp::Create,
      {{"type", "frame"}, {"id", &values.zero}},
      BreachKind::BadTarget},
-    {"unknown operation code", Target::Edit, 0x0304, {}, BreachKind::UnknownCode},
+    {"unknown operation code",
+     Target::Edit,
+     static_cast<WidgetOp>(0x0304),
+     {},
+     BreachKind::UnknownCode},
 };
 
 TEST_F(WidgetReaderTest, FlagsEachKindOfBreach) {
@@ -155,7 +174,7 @@ TEST_F(WidgetReaderTest, FlagsEachKindOfBreach) {
                      Create("doublespinbox"),
                      Create("frame"),
                      refhost::WidgetService::kMainWindowID};
-    Send(targets[static_cast<int>(Target::Destroyed)], op::kDestroy, {});
+    Send(targets[static_cast<int>(Target::Destroyed)], WidgetOp::Destroy, {});
     service.ClearRecord();
 
     Send(targets[static_cast<int>(bad.target)], bad.code, bad.pairs);
@@ -171,9 +190,9 @@ TEST_F(WidgetReaderTest, FlagsEachKindOfBreach) {
 // Every key the plug-in may send, each used as the protocol wants it.
 TEST_F(WidgetReaderTest, WellFormedListsRecordNoBreach) {
   std::int32_t mainWindow = -1;
-  Send(0, op::kGetSystem, {{"system", "main_window"}, {"result", &mainWindow}});
+  Send(0, WidgetOp::GetSystem, {{"system", "main_window"}, {"result", &mainWindow}});
   const int dialog = MakeDialog();
-  Attach(mainWindow, dialog, op::kAddChildWindow);
+  Attach(mainWindow, dialog, WidgetOp::AddChildWindow);
   Set(dialog, "title", u"Blendforge");
   const int frame = Create("frame");
   Attach(dialog, frame);
@@ -201,17 +220,17 @@ TEST_F(WidgetReaderTest, WellFormedListsRecordNoBreach) {
   Execute(dialog);
 
   std::int32_t length = 0;
-  Send(edit, op::kGetValue, {{"text.length", &length}});
+  Send(edit, WidgetOp::GetValue, {{"text.length", &length}});
   std::u16string buffer(static_cast<std::size_t>(length) + 1, u'\0');
-  Send(edit, op::kGetValue, {{"text", buffer.data()}});
+  Send(edit, WidgetOp::GetValue, {{"text", buffer.data()}});
   std::int32_t current = 0;
   std::int32_t index = 0;
   std::uint64_t tag = 0;
   double position = 0.0;
-  Send(listBox, op::kGetValue, {{"currentindex", &current}});
-  Send(listBox, op::kGetValue, {{"index", &index}, {"item.tag", &tag}});
-  Send(spinBox, op::kGetValue, {{"position", &position}});
-  for (int widget : {spinBox, listBox, edit, frame, dialog}) Send(widget, op::kDestroy, {});
+  Send(listBox, WidgetOp::GetValue, {{"currentindex", &current}});
+  Send(listBox, WidgetOp::GetValue, {{"index", &index}, {"item.tag", &tag}});
+  Send(spinBox, WidgetOp::GetValue, {{"position", &position}});
+  for (int widget : {spinBox, listBox, edit, frame, dialog}) Send(widget, WidgetOp::Destroy, {});
 
   EXPECT_TRUE(service.breaches().empty()) << "a sound list was flagged:\n" << Breaches();
   EXPECT_EQ(tag, 260u) << "the host must answer the tag of the item the index names";
@@ -227,9 +246,9 @@ TEST_F(WidgetReaderTest, RecordsEveryPairReadably) {
   const int listBox = Create("listbox");
   AddItem(listBox, u"a", std::numeric_limits<std::uint64_t>::max());
 
-  const std::vector<refhost::WidgetCall>& calls = service.calls();
+  const std::vector<refhost::RecordedCall>& calls = service.calls();
   ASSERT_EQ(calls.size(), 7u) << "every call must be recorded, one entry each";
-  EXPECT_EQ(calls[0].code, op::kCreate);
+  EXPECT_EQ(calls[0].code, WidgetOp::Create);
   EXPECT_EQ(calls[0].Value("type"), "\"doublespinbox\"");
   EXPECT_EQ(calls[0].Value("id"), "0") << "an out-value is recorded as preset";
   EXPECT_EQ(calls[1].target, spinBox);

@@ -20,44 +20,44 @@ class WidgetServiceFixture : public ::testing::Test {
   void TearDown() override { service.Reset(); }
 
   // One MQWidget_Value call with the pairs in order and the closing null key.
-  void Send(int target, int code, const std::vector<WidgetPair>& pairs) {
+  void Send(int target, WidgetOp code, const std::vector<WidgetPair>& pairs) {
     std::vector<void*> slots;
     for (const WidgetPair& pair : pairs) {
       slots.push_back(const_cast<char*>(pair.first));
       slots.push_back(const_cast<void*>(pair.second));
     }
     slots.push_back(nullptr);
-    service.Value(target, code, slots.data());
+    service.Value(target, static_cast<int>(code), slots.data());
   }
 
   int Create(const char* kind) {
     std::int32_t id = 0;
-    Send(0, refhost::widget_op::kCreate, {{"type", kind}, {"id", &id}});
+    Send(0, WidgetOp::Create, {{"type", kind}, {"id", &id}});
     return id;
   }
   void Set(int id, const char* key, const void* value) {
-    Send(id, refhost::widget_op::kSetValue, {{key, value}});
+    Send(id, WidgetOp::SetValue, {{key, value}});
   }
   void SetFlag(int id, const char* key) {
     const unsigned char on = 1;
     Set(id, key, &on);
   }
   void SetInt(int id, const char* key, std::int32_t value) { Set(id, key, &value); }
-  std::int32_t Attach(int parent, int child, int code = refhost::widget_op::kAddChild) {
+  std::int32_t Attach(int parent, int child, WidgetOp code = WidgetOp::AddChild) {
     std::int32_t result = -1;
     Send(parent, code, {{"child", &child}, {"result", &result}});
     return result;
   }
   std::int32_t AddItem(int listBox, const char16_t* text, std::uint64_t tag) {
     std::int32_t result = -1;
-    Send(listBox, refhost::widget_op::kCallMethod,
+    Send(listBox, WidgetOp::CallMethod,
          {{"additem", nullptr}, {"text", text}, {"result", &result}, {"tag", &tag}});
     return result;
   }
   // The modal result Execute answers; 0, its default, when it writes none.
   std::int32_t Execute(int dialog) {
     std::int32_t result = 0;
-    Send(dialog, refhost::widget_op::kExecute, {{"type", "modal"}, {"result", &result}});
+    Send(dialog, WidgetOp::Execute, {{"type", "modal"}, {"result", &result}});
     return result;
   }
   // A dialog holding a Cancel button (2) and a default OK button (1).

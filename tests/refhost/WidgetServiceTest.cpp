@@ -11,24 +11,23 @@
 namespace {
 
 using refhost::WidgetService;
-namespace op = refhost::widget_op;
 
 class WidgetServiceTest : public WidgetServiceFixture {
  protected:
   std::int32_t TextLength(int edit) {
     std::int32_t length = 0;
-    Send(edit, op::kGetValue, {{"text.length", &length}});
+    Send(edit, WidgetOp::GetValue, {{"text.length", &length}});
     return length;
   }
   // Reads "text" into a buffer of `units` units that holds 'x' beforehand.
   std::u16string ReadText(int edit, std::size_t units) {
     std::u16string buffer(units, u'x');
-    Send(edit, op::kGetValue, {{"text", buffer.data()}});
+    Send(edit, WidgetOp::GetValue, {{"text", buffer.data()}});
     return buffer;
   }
   int MainWindow() {
     std::int32_t id = -1;
-    Send(0, op::kGetSystem, {{"system", "main_window"}, {"result", &id}});
+    Send(0, WidgetOp::GetSystem, {{"system", "main_window"}, {"result", &id}});
     return id;
   }
 };
@@ -41,7 +40,7 @@ TEST_F(WidgetServiceTest, CreateIssuesFreshIdentifiersAndDestroyOnlyMarks) {
       << "a created widget must not pose as the main window";
   EXPECT_NE(first, second) << "each widget needs its own identifier";
 
-  Send(first, op::kDestroy, {});
+  Send(first, WidgetOp::Destroy, {});
   const int third = Create("frame");
 
   ASSERT_NE(service.Find(first), nullptr) << "a destroyed widget must stay queryable";
@@ -58,7 +57,7 @@ TEST_F(WidgetServiceTest, MainWindowIsTheSystemWidget) {
   EXPECT_EQ(service.Find(mainWindow)->kind, "main_window");
 
   const int dialog = Create("dialog");
-  EXPECT_EQ(Attach(mainWindow, dialog, op::kAddChildWindow), 0);
+  EXPECT_EQ(Attach(mainWindow, dialog, WidgetOp::AddChildWindow), 0);
   EXPECT_EQ(service.Find(mainWindow)->childWindows, std::vector<int>{dialog});
   EXPECT_EQ(service.Find(dialog)->parent, mainWindow);
 }
@@ -98,13 +97,14 @@ TEST_F(WidgetServiceTest, AddItemAnswersTheIndexAndTheFirstItemIsCurrent) {
   std::int32_t current = 0;
   std::int32_t index = 1;
   std::uint64_t tag = 0;
-  Send(listBox, op::kGetValue, {{"currentindex", &current}, {"index", &index}, {"item.tag", &tag}});
+  Send(listBox, WidgetOp::GetValue,
+       {{"currentindex", &current}, {"index", &index}, {"item.tag", &tag}});
   EXPECT_EQ(current, 0) << "the list box selects its first item";
   EXPECT_EQ(tag, 41u) << "the tag of the indexed item comes back unchanged";
 
   std::int32_t unknown = 5;
   std::uint64_t untouched = 0;
-  Send(listBox, op::kGetValue, {{"index", &unknown}, {"item.tag", &untouched}});
+  Send(listBox, WidgetOp::GetValue, {{"index", &unknown}, {"item.tag", &untouched}});
   EXPECT_EQ(untouched, 0u) << "an index without an item must leave the tag at its default";
 }
 
@@ -177,8 +177,9 @@ TEST_F(WidgetServiceTest, HostThatWritesNoOutValuesLeavesEveryDefault) {
   std::int32_t index = 1;
   std::uint64_t tag = 0;
   double read = 0.0;
-  Send(listBox, op::kGetValue, {{"currentindex", &current}, {"index", &index}, {"item.tag", &tag}});
-  Send(spinBox, op::kGetValue, {{"position", &read}});
+  Send(listBox, WidgetOp::GetValue,
+       {{"currentindex", &current}, {"index", &index}, {"item.tag", &tag}});
+  Send(spinBox, WidgetOp::GetValue, {{"position", &read}});
   std::uint64_t readBits = 0;
   std::memcpy(&readBits, &read, sizeof read);
 
@@ -199,11 +200,11 @@ TEST_F(WidgetServiceTest, UnknownTargetsAreRecordedAndIgnored) {
   std::int32_t child = 0;
   std::uint64_t tag = 0;
   for (int target : {0, -1, 4242}) {
-    Send(target, op::kGetValue, {{"text.length", &length}});
-    Send(target, op::kSetValue, {{"title", u"x"}});
-    Send(target, op::kAddChild, {{"child", &child}, {"result", &result}});
-    Send(target, op::kExecute, {{"type", "modal"}, {"result", &result}});
-    Send(target, op::kCallMethod,
+    Send(target, WidgetOp::GetValue, {{"text.length", &length}});
+    Send(target, WidgetOp::SetValue, {{"title", u"x"}});
+    Send(target, WidgetOp::AddChild, {{"child", &child}, {"result", &result}});
+    Send(target, WidgetOp::Execute, {{"type", "modal"}, {"result", &result}});
+    Send(target, WidgetOp::CallMethod,
          {{"additem", nullptr}, {"text", u"a"}, {"result", &result}, {"tag", &tag}});
   }
   EXPECT_EQ(service.calls().size(), 15u) << "every call is recorded, whatever its target";

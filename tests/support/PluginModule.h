@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "abi/ExportSignatures.h"
 #include "platform/ModuleLoader.h"
-#include "plugin/ExportSignatures.h"
 
 // A module built beside the test programs, named as the loader wants it.
 inline std::string ModuleFile(const std::string& stem) {

@@ -13,7 +13,6 @@
 
 namespace {
 
-namespace op = refhost::widget_op;
 using MQDialogTest = WidgetTest;
 
 TEST_F(MQDialogTest, DialogIsCreatedThenAttachedToItsParent) {
@@ -24,7 +23,7 @@ TEST_F(MQDialogTest, DialogIsCreatedThenAttachedToItsParent) {
 
   ASSERT_EQ(calls().size(), 2u);
   EXPECT_EQ(calls()[0].Value("type"), "\"dialog\"");
-  EXPECT_EQ(calls()[1].code, op::kAddChildWindow);
+  EXPECT_EQ(calls()[1].code, WidgetOp::AddChildWindow);
   EXPECT_EQ(calls()[1].target, mainWindow.GetID()) << "sent to the parent window";
   EXPECT_EQ(calls()[1].Value("child"), std::to_string(dialog.GetID()));
   EXPECT_EQ(service().Find(mainWindow.GetID())->childWindows, std::vector<int>{dialog.GetID()});
@@ -36,9 +35,9 @@ TEST_F(MQDialogTest, UnboundDialogIsStillAttachedAsZero) {
   {
     MQDialog dialog(mainWindow);
     EXPECT_EQ(dialog.GetID(), 0);
-    ASSERT_EQ(CallsWithCode(op::kAddChildWindow).size(), 1u)
+    ASSERT_EQ(CallsWithCode(WidgetOp::AddChildWindow).size(), 1u)
         << "the parent is told even when nothing was created";
-    EXPECT_EQ(CallsWithCode(op::kAddChildWindow)[0].Value("child"), "0");
+    EXPECT_EQ(CallsWithCode(WidgetOp::AddChildWindow)[0].Value("child"), "0");
   }
   EXPECT_TRUE(DestroyedTargets().empty()) << "an unbound dialog has nothing to destroy";
 }
@@ -74,7 +73,7 @@ TEST_P(MQDialogExecuteTest, ExecuteModalAnswersWithTheClosingButton) {
 
   EXPECT_EQ(dialog.ExecuteModal(), GetParam().expected);
   EXPECT_EQ(service().executions(), 1) << "one call runs the dialog once";
-  EXPECT_EQ(CallsWithCode(op::kExecute).at(0).Value("type"), "\"modal\"");
+  EXPECT_EQ(CallsWithCode(WidgetOp::Execute).at(0).Value("type"), "\"modal\"");
 }
 
 INSTANTIATE_TEST_SUITE_P(

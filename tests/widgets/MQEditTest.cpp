@@ -9,8 +9,6 @@
 
 namespace {
 
-namespace op = refhost::widget_op;
-
 class MQEditTest : public WidgetTest {
  protected:
   // Sets the host's content directly, as a user typing would.
@@ -56,8 +54,9 @@ TEST_F(MQEditTest, UnterminatedTextKeepsItsContent) {
 
 TEST_F(MQEditTest, TextFillingTheWholeBufferIsCutAtTheReportedLength) {
   HostContent(u"abc");
-  WidgetCallSpy spy([](int, int code, void** values) {
-    if (code != op::kGetValue || std::strcmp(static_cast<const char*>(values[0]), "text") != 0) {
+  WidgetCallSpy spy([](int, WidgetOp code, void** values) {
+    if (code != WidgetOp::GetValue ||
+        std::strcmp(static_cast<const char*>(values[0]), "text") != 0) {
       return;
     }
     // Three units and the terminator's place, all written without a NUL.

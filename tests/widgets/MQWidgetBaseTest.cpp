@@ -16,7 +16,6 @@
 
 namespace {
 
-namespace op = refhost::widget_op;
 using MQWidgetBaseTest = WidgetTest;
 
 // An identifier the reference host never issues, for wrappers of host-owned widgets.
@@ -47,8 +46,8 @@ TEST_F(MQWidgetBaseTest, WrappedWidgetLeavesTheRegistryWithoutDestroy) {
 
 TEST_F(MQWidgetBaseTest, OwnedWidgetLeavesTheRegistryBeforeDestroyIsSent) {
   std::vector<bool> registeredAtDestroy;
-  WidgetCallSpy spy([&](int id, int code, void**) {
-    if (code == op::kDestroy) registeredAtDestroy.push_back(Registry().Find(id) != nullptr);
+  WidgetCallSpy spy([&](int id, WidgetOp code, void**) {
+    if (code == WidgetOp::Destroy) registeredAtDestroy.push_back(Registry().Find(id) != nullptr);
   });
   WidgetID id = 0;
   {
@@ -77,8 +76,8 @@ TEST_F(MQWidgetBaseTest, FailedCreateLeavesTheWrapperUnbound) {
 }
 
 TEST_F(MQWidgetBaseTest, FailedRegistrationDestroysTheNewHostWidget) {
-  WidgetCallSpy spy([](int, int code, void**) {
-    if (code == op::kCreate) FailNextAllocation();
+  WidgetCallSpy spy([](int, WidgetOp code, void**) {
+    if (code == WidgetOp::Create) FailNextAllocation();
   });
 
   EXPECT_THROW(MQFrame(), std::bad_alloc) << "the allocation error must reach the creator";

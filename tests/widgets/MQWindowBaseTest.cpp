@@ -22,8 +22,6 @@
 
 namespace {
 
-namespace op = refhost::widget_op;
-
 struct Creation {
   const char* name;
   std::function<MQWidgetBase*(MQWindowBase&, MQWidgetBase*)> create;
@@ -56,10 +54,11 @@ class MQWindowBaseCreationTest : public WidgetTest, public ::testing::WithParamI
   // Create, then the one property when there is one, then whatever follows.
   std::size_t CheckCreateAndProperty(WidgetID id) {
     const Creation& creation = GetParam();
-    EXPECT_EQ(calls().at(0).code, op::kCreate);
+    EXPECT_EQ(calls().at(0).code, WidgetOp::Create);
     EXPECT_EQ(calls().at(0).Value("type"), '"' + std::string(creation.kind) + '"');
     if (creation.key == nullptr) return 1;
-    EXPECT_EQ(calls().at(1).code, op::kSetValue) << "the property follows the creation at once";
+    EXPECT_EQ(calls().at(1).code, WidgetOp::SetValue)
+        << "the property follows the creation at once";
     EXPECT_EQ(calls().at(1).target, id);
     EXPECT_EQ(calls().at(1).Value(creation.key), creation.value)
         << "the property must be sent, even an empty text";
@@ -76,7 +75,7 @@ TEST_P(MQWindowBaseCreationTest, CreatesSetsThenPlacesInTheParent) {
 
   const std::size_t next = CheckCreateAndProperty(widget->GetID());
   ASSERT_EQ(calls().size(), next + 1) << "nothing but creation, property and placing";
-  EXPECT_EQ(calls()[next].code, op::kAddChild);
+  EXPECT_EQ(calls()[next].code, WidgetOp::AddChild);
   EXPECT_EQ(calls()[next].target, parent->GetID());
   EXPECT_EQ(service().Find(widget->GetID())->parent, parent->GetID());
 }
@@ -120,8 +119,8 @@ TEST_F(MQWindowBaseTest, DeletingAWindowDestroysItsWidgetsByAddressThenItself) {
   expected.push_back(dialog->GetID());
 
   std::vector<int> stillRegistered;
-  WidgetCallSpy spy([&](int id, int code, void**) {
-    if (code == op::kDestroy && WidgetRegistry::Instance().Find(id) != nullptr) {
+  WidgetCallSpy spy([&](int id, WidgetOp code, void**) {
+    if (code == WidgetOp::Destroy && WidgetRegistry::Instance().Find(id) != nullptr) {
       stillRegistered.push_back(id);
     }
   });

@@ -7,7 +7,6 @@
 
 namespace {
 
-namespace op = refhost::widget_op;
 using MQWindowTest = WidgetTest;
 
 TEST_F(MQWindowTest, WrapsTheMainWindowAndNeverDestroysIt) {
@@ -17,7 +16,7 @@ TEST_F(MQWindowTest, WrapsTheMainWindowAndNeverDestroysIt) {
     EXPECT_EQ(WidgetRegistry::Instance().Find(mainWindow.GetID()), &mainWindow);
   }
   ASSERT_EQ(calls().size(), 1u) << "only the lookup, and no Destroy";
-  EXPECT_EQ(calls().front().code, op::kGetSystem);
+  EXPECT_EQ(calls().front().code, WidgetOp::GetSystem);
   EXPECT_EQ(WidgetRegistry::Instance().Find(refhost::WidgetService::kMainWindowID), nullptr)
       << "the wrapper's entry must go with it";
   EXPECT_FALSE(service().Find(refhost::WidgetService::kMainWindowID)->destroyed);
@@ -31,7 +30,7 @@ TEST_F(MQWindowTest, UnansweredLookupWrapsMinusOne) {
 
   MQDialog dialog(mainWindow);
 
-  EXPECT_EQ(CallsWithCode(op::kAddChildWindow).at(0).target, -1)
+  EXPECT_EQ(CallsWithCode(WidgetOp::AddChildWindow).at(0).target, -1)
       << "the dialog is attached to whatever the wrapper holds";
 }
 

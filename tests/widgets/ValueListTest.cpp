@@ -16,7 +16,6 @@
 namespace {
 
 using refhost::BreachKind;
-namespace op = refhost::widget_op;
 
 TEST(ValueListTest, PairsFollowEachOtherAndOneNullSlotEndsTheList) {
   const char* kind = "frame";
@@ -40,7 +39,9 @@ struct BadList {
   std::function<void(int edit, int listBox)> send;
 };
 
-void Send(int target, int code, void** list) { HOST_FN(MQWidget_Value)(target, code, list); }
+void Send(int target, WidgetOp code, void** list) {
+  HOST_FN(MQWidget_Value)(target, static_cast<int>(code), list);
+}
 
 char* Key(const char* key) { return const_cast<char*>(key); }
 
@@ -49,26 +50,26 @@ const BadList kBadLists[] = {
      [](int, int) {
        std::int32_t id = 7;
        void* list[] = {Key("type"), Key("frame"), Key("id"), &id, nullptr};
-       Send(0, op::kCreate, list);
+       Send(0, WidgetOp::Create, list);
      }},
     {"BoolWiderThanOneBit", BreachKind::BadBool,
      [](int edit, int) {
        std::uint8_t flag = 2;
        void* list[] = {Key("readonly"), &flag, nullptr};
-       Send(edit, op::kSetValue, list);
+       Send(edit, WidgetOp::SetValue, list);
      }},
     {"TagBeforeItsIndex", BreachKind::PairOrder,
      [](int, int listBox) {
        std::uint64_t tag = 0;
        std::int32_t index = 0;
        void* list[] = {Key("item.tag"), &tag, Key("index"), &index, nullptr};
-       Send(listBox, op::kGetValue, list);
+       Send(listBox, WidgetOp::GetValue, list);
      }},
     {"UnknownKey", BreachKind::UnknownKey,
      [](int edit, int) {
        double width = 1.0;
        void* list[] = {Key("width"), &width, nullptr};
-       Send(edit, op::kSetValue, list);
+       Send(edit, WidgetOp::SetValue, list);
      }},
 };
 

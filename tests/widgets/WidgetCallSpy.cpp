@@ -12,7 +12,7 @@ WidgetCallSpy::Hook g_hook;
 
 int SpiedWidgetValue(int id, int code, void** values) {
   const int result = g_forward(id, code, values);
-  g_hook(id, code, values);
+  g_hook(id, static_cast<WidgetOp>(code), values);
   return result;
 }
 }  // namespace

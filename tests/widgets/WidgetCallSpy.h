@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "abi/WidgetProtocol.h"
 #include "plugin/HostFunctionTable.h"
 
 // Puts itself in the host table's MQWidget_Value slot for its lifetime and
@@ -10,7 +11,7 @@
 // answer in ways the reference host does not.
 class WidgetCallSpy {
  public:
-  using Hook = std::function<void(int id, int code, void** values)>;
+  using Hook = std::function<void(int id, WidgetOp code, void** values)>;
 
   explicit WidgetCallSpy(Hook hook);
   ~WidgetCallSpy();

@@ -17,11 +17,11 @@ class WidgetTest : public HostTest {
 
   refhost::WidgetService& service() { return refhost::WidgetService::Instance(); }
   refhost::WidgetFaults& faults() { return service().faults(); }
-  const std::vector<refhost::WidgetCall>& calls() { return service().calls(); }
+  const std::vector<refhost::RecordedCall>& calls() { return service().calls(); }
 
-  std::vector<refhost::WidgetCall> CallsWithCode(int code) {
-    std::vector<refhost::WidgetCall> found;
-    for (const refhost::WidgetCall& call : calls()) {
+  std::vector<refhost::RecordedCall> CallsWithCode(WidgetOp code) {
+    std::vector<refhost::RecordedCall> found;
+    for (const refhost::RecordedCall& call : calls()) {
       if (call.code == code) found.push_back(call);
     }
     return found;
@@ -30,14 +30,14 @@ class WidgetTest : public HostTest {
   // The targets of the Destroy calls, in the order they were sent.
   std::vector<int> DestroyedTargets() {
     std::vector<int> targets;
-    for (const refhost::WidgetCall& call : CallsWithCode(refhost::widget_op::kDestroy)) {
+    for (const refhost::RecordedCall& call : CallsWithCode(WidgetOp::Destroy)) {
       targets.push_back(call.target);
     }
     return targets;
   }
 
   // The keys of a recorded call, in list order.
-  static std::vector<std::string> Keys(const refhost::WidgetCall& call) {
+  static std::vector<std::string> Keys(const refhost::RecordedCall& call) {
     std::vector<std::string> keys;
     for (const auto& pair : call.pairs) keys.push_back(pair.first);
     return keys;

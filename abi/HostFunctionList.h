@@ -182,3 +182,9 @@
   BOUND(MQXmlDoc_Value)                          \
   CALLED(MQWidget_Value)                         \
   BOUND(MQCanvas_Value)
+
+// How many functions the host offers, counted from the list itself.
+#define BLENDFORGE_COUNT_HOST_FUNCTION(name) +1
+inline constexpr int kHostFunctionCount =
+    0 BLENDFORGE_HOST_FUNCTIONS(BLENDFORGE_COUNT_HOST_FUNCTION, BLENDFORGE_COUNT_HOST_FUNCTION);
+#undef BLENDFORGE_COUNT_HOST_FUNCTION

@@ -8,7 +8,7 @@
 // A fresh reference host with one empty document. The document is made in
 // SetUp, after the host's reset, so that it belongs to this test's host.
 // Every test ends by checking that the plug-in used the host soundly.
-class DocumentTest : public HostTest {
+class HostDocumentTest : public HostTest {
  protected:
   void SetUp() override {
     HostTest::SetUp();

@@ -1,4 +1,4 @@
-#include "plugin/PluginObject.h"
+#include "merge/PluginObject.h"
 
 #include <cstdlib>
 #include <new>

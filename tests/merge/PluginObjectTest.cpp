@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "plugin/PluginObject.h"
+#include "merge/PluginObject.h"
 
 namespace {
 

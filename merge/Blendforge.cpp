@@ -1,4 +1,4 @@
-#include "plugin/Blendforge.h"
+#include "merge/Blendforge.h"
 
 #include "plugin/HostFunctionTable.h"
 

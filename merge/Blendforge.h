@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/PlugInType.h"
 #include "merge/CMQDocument.h"
 #include "merge/CMQObject.h"
 #include "plugin/MQObjectPlugin.h"
@@ -13,7 +14,7 @@ class Blendforge final : public MQObjectPlugin {
  public:
   static constexpr std::uint32_t kProductID = 0xE3F7A830;
   static constexpr std::uint32_t kPlugInID = 0xBD9A1885;
-  static constexpr int kPlugInType = 4;
+  static constexpr int kPlugInType = plugin_type::kObject;
 
   void GetPlugInID(std::uint32_t* product, std::uint32_t* id) override;
   const char* GetPlugInName() override;

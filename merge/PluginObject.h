@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/Blendforge.h"
+#include "merge/Blendforge.h"
 
 // The module's one plug-in object, created on the first call and destroyed
 // when the module is unloaded. Not synchronised: the host calls the entry

@@ -1,4 +1,4 @@
-#include "widgets/WidgetCall.h"
+#include "widgets/SendWidgetValues.h"
 
 void SendWidgetValues(WidgetID target, WidgetOp op) {
   void* emptyList[] = {nullptr};

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 
 // Signatures of the fourteen entry points the module exports, for code that
 // resolves them by name as a host does.

@@ -2,10 +2,10 @@
 
 #include <cstddef>
 
+#include "abi/WidgetProtocol.h"
 #include "plugin/HostFunctionTable.h"
 #include "widgets/ValueList.h"
 #include "widgets/WidgetID.h"
-#include "widgets/WidgetOp.h"
 
 // One MQWidget_Value call with an empty list. The host's return value
 // carries nothing; results come back through out-values only.

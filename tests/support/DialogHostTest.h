@@ -11,13 +11,13 @@
 #include "refhost/widgets/ScriptedDriver.h"
 #include "refhost/widgets/WidgetProtocol.h"
 #include "refhost/widgets/WidgetService.h"
-#include "tests/merge/DocumentTest.h"
-#include "tests/merge/MeshBuilder.h"
+#include "tests/support/HostDocumentTest.h"
+#include "tests/support/MeshBuilder.h"
 
 // A reference host whose dialogs a scripted user answers. Every test ends by
 // checking that the plug-in kept to the widget protocol, and that the script
 // found every widget it acted on.
-class DialogHostTest : public DocumentTest {
+class DialogHostTest : public HostDocumentTest {
  protected:
   void TearDown() override {
     for (const refhost::ProtocolBreach& breach : widgets().breaches()) {
@@ -28,7 +28,7 @@ class DialogHostTest : public DocumentTest {
         ADD_FAILURE() << "the script could not act: " << failure;
       }
     }
-    DocumentTest::TearDown();
+    HostDocumentTest::TearDown();
   }
 
   static refhost::WidgetService& widgets() { return refhost::WidgetService::Instance(); }
@@ -64,7 +64,7 @@ class DialogHostTest : public DocumentTest {
       return found == names.end() ? std::to_string(id) : found->second;
     };
     std::vector<std::string> lines;
-    const std::vector<refhost::WidgetCall>& calls = widgets().calls();
+    const std::vector<refhost::RecordedCall>& calls = widgets().calls();
     for (std::size_t i = first; i < calls.size(); ++i) {
       std::string line = nameOf(calls[i].target) + " " + OperationName(calls[i].code);
       for (const auto& [key, value] : calls[i].pairs) {
@@ -77,9 +77,9 @@ class DialogHostTest : public DocumentTest {
 
   // The index in the call record of the first Execute, where building ends.
   static std::size_t ExecuteCall() {
-    const std::vector<refhost::WidgetCall>& calls = widgets().calls();
+    const std::vector<refhost::RecordedCall>& calls = widgets().calls();
     std::size_t index = 0;
-    while (index < calls.size() && calls[index].code != refhost::widget_op::kExecute) ++index;
+    while (index < calls.size() && calls[index].code != WidgetOp::Execute) ++index;
     return index;
   }
 
@@ -96,16 +96,15 @@ class DialogHostTest : public DocumentTest {
     return names;
   }
 
-  static std::string OperationName(int code) {
-    namespace op = refhost::widget_op;
-    static const std::map<int, std::string> kNames{
-        {op::kExecute, "Execute"},      {op::kGetSystem, "GetSystem"},
-        {op::kCreate, "Create"},        {op::kDestroy, "Destroy"},
-        {op::kAddChild, "AddChild"},    {op::kAddChildWindow, "AddChildWindow"},
-        {op::kGetValue, "GetValue"},    {op::kSetValue, "SetValue"},
-        {op::kCallMethod, "CallMethod"}};
+  static std::string OperationName(WidgetOp code) {
+    static const std::map<WidgetOp, std::string> kNames{
+        {WidgetOp::Execute, "Execute"},      {WidgetOp::GetSystem, "GetSystem"},
+        {WidgetOp::Create, "Create"},        {WidgetOp::Destroy, "Destroy"},
+        {WidgetOp::AddChild, "AddChild"},    {WidgetOp::AddChildWindow, "AddChildWindow"},
+        {WidgetOp::GetValue, "GetValue"},    {WidgetOp::SetValue, "SetValue"},
+        {WidgetOp::CallMethod, "CallMethod"}};
     const auto found = kNames.find(code);
-    return found == kNames.end() ? std::to_string(code) : found->second;
+    return found == kNames.end() ? std::to_string(static_cast<int>(code)) : found->second;
   }
 
   std::shared_ptr<refhost::ScriptedDriver> driver_;

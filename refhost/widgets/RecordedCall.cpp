@@ -1,15 +1,15 @@
-#include "refhost/widgets/WidgetRecord.h"
+#include "refhost/widgets/RecordedCall.h"
 
 namespace refhost {
 
-bool WidgetCall::Has(const std::string& key) const {
+bool RecordedCall::Has(const std::string& key) const {
   for (const auto& pair : pairs) {
     if (pair.first == key) return true;
   }
   return false;
 }
 
-std::string WidgetCall::Value(const std::string& key) const {
+std::string RecordedCall::Value(const std::string& key) const {
   for (const auto& pair : pairs) {
     if (pair.first == key) return pair.second;
   }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/HostApi.h"
+#include "abi/HostApi.h"
 
 // The blend as the tests expect it, in plain float32 arithmetic with every
 // operation rounded on its own (the build forbids fused multiply-add).
