@@ -8,7 +8,7 @@
 #include "abi/ExportSignatures.h"
 #include "abi/Handshake.h"
 #include "merge/PluginObject.h"
-#include "platform/Export.h"
+#include "abi/Export.h"
 #include "plugin/EventDispatch.h"
 #include "plugin/HostFunctionTable.h"
 #include "plugin/TypeGuards.h"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "refhost/Object.h"
+#include "refhost/RefhostApi.h"
 
 namespace refhost {
 
@@ -11,7 +12,7 @@ class Host;
 
 // A document: a list of object positions (a position may be empty), the
 // current object's index, and lookups by unique ID in constant time.
-class Document {
+class REFHOST_API Document {
  public:
   // Made by the Host; `serial` numbers the documents from 1.
   Document(Host& host, int serial);
@@ -22,9 +23,9 @@ class Document {
   MQDocument handle() const;
   static Document* FromHandle(MQDocument handle);
 
-  int ObjectCount() const;               // positions, empty ones included
-  Object* ObjectAt(int index) const;     // null for an empty or out-of-range position
-  Object* FindByUniqueID(int id) const;  // null when none
+  int ObjectCount() const;                  // positions, empty ones included
+  Object* ObjectAt(int index) const;        // null for an empty or out-of-range position
+  Object* FindByUniqueID(int id) const;     // null when none
   int IndexOf(const Object* object) const;  // -1 when this document does not hold it
 
   // Appends a new object; returns it.

@@ -8,11 +8,20 @@
 #include <string>
 #include <type_traits>
 
+#include "abi/Export.h"
 #include "abi/HostApi.h"
 #include "abi/HostFunctionList.h"
 #include "refhost/Host.h"
 #include "refhost/variants/StubFunction.h"
 #include "refhost/widgets/WidgetService.h"
+
+// Every function the plug-in calls is exported by name with the signature the
+// plug-in calls it with: a definition below that differs does not compile.
+#define REFHOST_EXPORT_SERVED(name) BLENDFORGE_EXPORT std::remove_pointer_t<hostapi::name> name;
+#define REFHOST_NOT_SERVED(name)
+BLENDFORGE_HOST_FUNCTIONS(REFHOST_EXPORT_SERVED, REFHOST_NOT_SERVED)
+#undef REFHOST_EXPORT_SERVED
+#undef REFHOST_NOT_SERVED
 
 namespace {
 
@@ -209,11 +218,3 @@ extern "C" int MQWidget_Value(int id, int code, void** values) {
 #define REFHOST_SERVED(name)
 BLENDFORGE_HOST_FUNCTIONS(REFHOST_SERVED, REFHOST_STUB_FUNCTION)
 #undef REFHOST_SERVED
-
-#define REFHOST_CHECK_SIGNATURE(name)                               \
-  static_assert(std::is_same_v<decltype(&::name), ::hostapi::name>, \
-                #name " must have the signature the plug-in calls it with");
-#define REFHOST_NO_SIGNATURE(name)
-BLENDFORGE_HOST_FUNCTIONS(REFHOST_CHECK_SIGNATURE, REFHOST_NO_SIGNATURE)
-#undef REFHOST_CHECK_SIGNATURE
-#undef REFHOST_NO_SIGNATURE

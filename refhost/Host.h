@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "refhost/Document.h"
+#include "refhost/RefhostApi.h"
 
 // The reference host's C++ control interface, beside its C exports. Tests,
 // benchmarks and the command line use it to build documents, choose fault
@@ -14,9 +15,9 @@ namespace refhost {
 
 // What a recorded document or object call touched.
 struct HostCall {
-  std::string function;   // the export's name, e.g. "MQObj_SetVertex"
-  const void* target;     // the document or object it was called on
-  int index;              // the vertex index or key, -1 when none
+  std::string function;  // the export's name, e.g. "MQObj_SetVertex"
+  const void* target;    // the document or object it was called on
+  int index;             // the vertex index or key, -1 when none
 };
 
 struct DocumentFaults {
@@ -24,7 +25,7 @@ struct DocumentFaults {
   bool unterminatedNames = false;
 };
 
-class Host {
+class REFHOST_API Host {
  public:
   // The one host of the process, which the C exports serve.
   static Host& Instance();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "abi/HostApi.h"
+#include "refhost/RefhostApi.h"
 
 namespace refhost {
 
@@ -21,7 +22,7 @@ struct Face {
 
 // A host object. It lives as long as the Host that made it, whether or not a
 // document holds it, so references handed to a plug-in never dangle.
-class Object {
+class REFHOST_API Object {
  public:
   // Made by the Host, which hands out the unique IDs.
   explicit Object(int uniqueID);

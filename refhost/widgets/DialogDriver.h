@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "refhost/RefhostApi.h"
 #include "refhost/widgets/Widget.h"
 
 namespace refhost {
@@ -12,7 +13,7 @@ class WidgetService;
 
 // A modal dialog while it runs: what a user sees of it, and what a user can
 // do to it. Handed to the driver by Execute "modal".
-class DialogSession {
+class REFHOST_API DialogSession {
  public:
   DialogSession(WidgetService& service, int dialogID) : service_(service), dialogID_(dialogID) {}
 
@@ -46,7 +47,7 @@ class DialogSession {
 };
 
 // Answers a modal dialog, as a user would.
-class DialogDriver {
+class REFHOST_API DialogDriver {
  public:
   virtual ~DialogDriver() = default;
   // The dialog's modal result, or nothing for a dialog closed without one.
@@ -55,6 +56,6 @@ class DialogDriver {
 
 // What a dialog answers when nobody acts: its default button's modal result,
 // or nothing when it has no default button.
-std::optional<int> PressDefaultButton(DialogSession& session);
+REFHOST_API std::optional<int> PressDefaultButton(DialogSession& session);
 
 }  // namespace refhost

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "abi/WidgetProtocol.h"
+#include "refhost/RefhostApi.h"
 
 namespace refhost {
 
 // One MQWidget_Value call as the reader saw it: each pair's key and a
 // readable rendering of its value (in-values as sent, out-values as preset).
-struct RecordedCall {
+struct REFHOST_API RecordedCall {
   int target = 0;
   WidgetOp code{};
   std::vector<std::pair<std::string, std::string>> pairs;

@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "refhost/RefhostApi.h"
 #include "refhost/widgets/DialogDriver.h"
 
 namespace refhost {
 
 // One step of a scripted user. Widgets are addressed by kind and ordinal
 // (from 1) in the dialog's tree order, list items by index or text.
-struct DialogAction {
+struct REFHOST_API DialogAction {
   enum class Kind {
     SelectIndex,
     SelectText,
@@ -46,7 +47,7 @@ struct DialogAction {
 // such widget, item or button, or types into a read-only edit box, is
 // recorded as a readable failure, led by the action's label, and closes the
 // dialog with no result.
-class ScriptedDriver : public DialogDriver {
+class REFHOST_API ScriptedDriver : public DialogDriver {
  public:
   explicit ScriptedDriver(std::vector<DialogAction> actions) : actions_(std::move(actions)) {}
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "refhost/RefhostApi.h"
 #include "refhost/widgets/ProtocolBreach.h"
 #include "refhost/widgets/RecordedCall.h"
 #include "refhost/widgets/WidgetProtocol.h"
@@ -20,8 +21,9 @@ struct ReadPair {
 // `callIndex`), and returns the pairs the host understood, in list order.
 // `kind` is the target widget's kind, empty when the target is none or
 // unknown, so that only the code's keys are checked.
-std::vector<ReadPair> ReadValueList(WidgetOp code, const std::string& kind, void** values,
-                                    RecordedCall& call, std::size_t callIndex,
-                                    std::vector<ProtocolBreach>& breaches);
+REFHOST_API std::vector<ReadPair> ReadValueList(WidgetOp code, const std::string& kind,
+                                                void** values, RecordedCall& call,
+                                                std::size_t callIndex,
+                                                std::vector<ProtocolBreach>& breaches);
 
 }  // namespace refhost

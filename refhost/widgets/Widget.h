@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "refhost/RefhostApi.h"
+
 namespace refhost {
 
 // A property as the plug-in last set it, in the protocol's value types.
@@ -18,7 +20,7 @@ struct ListItem {
 
 // One host widget. Destroyed widgets stay in the tree, marked, so that tests
 // can still look at them; their identifiers are never reused.
-struct Widget {
+struct REFHOST_API Widget {
   int id = 0;
   std::string kind;  // "frame", "button", ..., "dialog", or "main_window"
   int parent = 0;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "abi/WidgetProtocol.h"
+#include "refhost/RefhostApi.h"
 
 // The value types and key tables of the widget value protocol, as the host
 // reads them.
@@ -22,6 +23,6 @@ struct KeySpec {
 };
 
 // The key's keySpec for `code`, or null when the host does not know it there.
-const KeySpec* FindKeySpec(WidgetOp code, const char* key);
+REFHOST_API const KeySpec* FindKeySpec(WidgetOp code, const char* key);
 
 }  // namespace refhost

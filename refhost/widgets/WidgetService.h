@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "refhost/RefhostApi.h"
 #include "refhost/widgets/DialogDriver.h"
 #include "refhost/widgets/ProtocolBreach.h"
 #include "refhost/widgets/RecordedCall.h"
@@ -18,7 +19,7 @@ namespace refhost {
 // The reference host's widget service, behind MQWidget_Value: a tree of host
 // widgets, a strict reader that records every call and flags every breach of
 // the value protocol, fault modes, and a driver for modal dialogs.
-class WidgetService {
+class REFHOST_API WidgetService {
  public:
   static constexpr int kMainWindowID = 1;
 

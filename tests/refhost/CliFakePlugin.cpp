@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "abi/HostApi.h"
-#include "platform/Export.h"
+#include "abi/Export.h"
 
 BLENDFORGE_EXPORT std::uint32_t MQCheckVersion(std::uint32_t) { return FAKE_VERSION_ANSWER; }
 BLENDFORGE_EXPORT int MQInit(const char*) { return FAKE_INIT_RESULT; }

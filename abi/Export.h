@@ -1,6 +1,7 @@
 #pragma once
 
-// Marks the module's exported C entry points; everything else stays hidden.
+// Marks the C functions a module exports by name: a plug-in's entry points,
+// a host's functions. Everything else stays hidden.
 #if defined(_WIN32)
 #define BLENDFORGE_EXPORT extern "C" __declspec(dllexport)
 #else
