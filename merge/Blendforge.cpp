@@ -1,5 +1,6 @@
 #include "merge/Blendforge.h"
 
+#include "BlendforgeVersion.h"
 #include "plugin/HostFunctionTable.h"
 
 void Blendforge::GetPlugInID(std::uint32_t* product, std::uint32_t* id) {
@@ -8,7 +9,7 @@ void Blendforge::GetPlugInID(std::uint32_t* product, std::uint32_t* id) {
 }
 
 const char* Blendforge::GetPlugInName() {
-  return "Blendforge ver.1.0 Copyright(C) 2026, Blendforge developers";
+  return "Blendforge ver." BLENDFORGE_MAJOR_MINOR_VERSION " " BLENDFORGE_COPYRIGHT;
 }
 
 int Blendforge::GetPlugInType() { return kPlugInType; }

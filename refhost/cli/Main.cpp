@@ -5,6 +5,7 @@
 #include <exception>
 #include <iostream>
 
+#include "BlendforgeVersion.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/InfoCommand.h"
 #include "refhost/cli/RunCommand.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
   // host modeller.
   std::setlocale(LC_CTYPE, "");
   CLI::App app{"The reference host: loads a plug-in module the way the host modeller does."};
+  app.set_version_flag("--version", "refhost " BLENDFORGE_VERSION);
   app.require_subcommand(1);
 
   std::string infoPlugin;

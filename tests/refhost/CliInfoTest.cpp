@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "BlendforgeVersion.h"
 #include "tests/refhost/CliRunner.h"
 #include "tests/support/PluginModule.h"
 
@@ -27,6 +28,12 @@ TEST(CliInfoTest, HelpNamesTheDefaultsOfRun) {
   EXPECT_THAT(result.out, HasSubstr("its stem + .merged.obj")) << "the default output";
   EXPECT_THAT(result.out, HasSubstr("named after the file's stem")) << "the default object";
   EXPECT_THAT(result.out, HasSubstr("edit 1 shows\n  the base name")) << "how edits are counted";
+}
+
+TEST(CliInfoTest, VersionNamesTheProgramAndItsRelease) {
+  CliResult result = RunRefhost("--version");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_THAT(result.out, ::testing::StartsWith("refhost " BLENDFORGE_VERSION "\n"));
 }
 
 }  // namespace
