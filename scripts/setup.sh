@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs what a fresh machine lacks to build and test both platforms.
+# Installs what a fresh machine lacks. With no argument: everything to build,
+# test and package both platforms; with "demo": only what the main job builds.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev valgrind)
+demo_packages=(cmake ninja-build g++ libcli11-dev)
+packages=("${demo_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
+  g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev valgrind icoutils)
+[[ ${1:-} == demo ]] && packages=("${demo_packages[@]}")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test suite: native, then Windows under wine,
-# then the sanitizer, valgrind and bounded fuzzing runs.
+# then the release archives (built with CMake's default generator) unpacked
+# and tried, then the sanitizer, valgrind and bounded fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -8,4 +9,6 @@ scripts/build.sh native windows
 ctest --preset native
 ctest --preset windows
 scripts/check-exports.sh build/windows/bin/Blendforge.dll
+scripts/package.sh
+scripts/check-package.sh
 scripts/reliability.sh
