@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# The main job: sets up the machine, builds, and lets the plug-in merge two
-# morph targets of the sample model, driven by the reference host's command
-# line with the dialog answered from the command line.
+# The main job: sets up the machine, builds the plug-in and the batch tool
+# (release, nothing else), and lets the plug-in merge two morph targets of the
+# sample model, with the dialog answered from the command line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-scripts/build.sh native
+scripts/setup.sh demo
+cmake --preset release >/dev/null
+cmake --build --preset release
 
-bin=build/native/bin
-output=build/native/face.merged.obj
+bin=build/release/bin
+output=build/release/face.merged.obj
 
 echo "== refhost info"
 "$bin/refhost" info "$bin/Blendforge.so"
