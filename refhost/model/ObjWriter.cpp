@@ -10,7 +10,7 @@ namespace refhost {
 namespace {
 
 constexpr std::size_t kFlushSize = 1 << 20;
-constexpr std::uint64_t kProgressStep = 1 << 20;
+constexpr std::uint64_t kWriteProgressStep = 1 << 20;
 
 // Room for one line of numbers: a float needs at most 15 characters in its
 // shortest form, an int 11.
@@ -100,7 +100,7 @@ class ObjFormatter {
     buffer_ += '\n';
     ++done_;
     if (buffer_.size() >= kFlushSize) Flush();
-    if (progress_ != nullptr && done_ % kProgressStep == 0) progress_->Advance(done_, total_);
+    if (progress_ != nullptr && done_ % kWriteProgressStep == 0) progress_->Advance(done_, total_);
   }
 
   void Flush() {
