@@ -1,0 +1,29 @@
+#include "refhost/preview/Image.h"
+
+#include <algorithm>
+
+namespace refhost::preview {
+
+Image::Image(int width, int height, Rgb background)
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), background) {}
+
+void Image::Set(int x, int y, Rgb colour) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  pixels_[Index(x, y)] = colour;
+}
+
+void Image::FillRect(Rect rect, Rgb colour) {
+  const int left = std::max(rect.x, 0);
+  const int top = std::max(rect.y, 0);
+  const int right = std::min(rect.x + rect.width, width_);
+  const int bottom = std::min(rect.y + rect.height, height_);
+  if (left >= right) return;
+  for (int y = top; y < bottom; ++y) {
+    std::fill(pixels_.begin() + static_cast<std::ptrdiff_t>(Index(left, y)),
+              pixels_.begin() + static_cast<std::ptrdiff_t>(Index(right, y)), colour);
+  }
+}
+
+}  // namespace refhost::preview

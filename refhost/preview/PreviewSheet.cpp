@@ -1,0 +1,154 @@
+#include "refhost/preview/PreviewSheet.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "refhost/preview/Camera.h"
+#include "refhost/preview/ColorMap.h"
+#include "refhost/preview/Rasterizer.h"
+#include "refhost/preview/TextPainter.h"
+
+namespace refhost::preview {
+namespace {
+
+constexpr Rgb kBackground{250, 250, 250};
+constexpr Rgb kInk{30, 30, 30};
+constexpr Rgb kSurface{196, 204, 218};
+constexpr Rgb kDivider{210, 210, 210};
+constexpr int kTextScale = 2;
+constexpr int kPad = 8;
+// From the upper left, in front of the model; of length 1.
+constexpr Vec3 kLight{-0.40824829f, 0.40824829f, 0.81649658f};
+constexpr float kAmbient = 0.3f;
+constexpr float kBackFace = 0.55f;
+
+Rgb Scaled(Rgb colour, float factor) {
+  const auto channel = [factor](std::uint8_t value) {
+    return static_cast<std::uint8_t>(std::min(static_cast<float>(value) * factor + 0.5f, 255.0f));
+  };
+  return {channel(colour.r), channel(colour.g), channel(colour.b)};
+}
+
+// How bright a face is: one light and some ambient light; a back face is lit
+// from its own side, and darkened.
+float Brightness(Vec3 a, Vec3 b, Vec3 c) {
+  const Vec3 normal =
+      Cross(Camera::ToView(b) - Camera::ToView(a), Camera::ToView(c) - Camera::ToView(a));
+  const float length = std::sqrt(Dot(normal, normal));
+  if (!(length > 0) || !std::isfinite(length)) return kAmbient;
+  const bool front = normal.z >= 0;
+  const float facing = (front ? 1.0f : -1.0f) * Dot(normal, kLight) / length;
+  const float brightness = kAmbient + (1 - kAmbient) * std::max(facing, 0.0f);
+  return front ? brightness : kBackFace * brightness;
+}
+
+std::string Number(float value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 3);
+  return std::string(text, result.ptr);
+}
+
+class PanelPainter {
+ public:
+  PanelPainter(Image& image, Rect panel, const Camera& camera, const PreviewMesh& mesh)
+      : rasterizer_(image, panel), panel_(panel), camera_(camera), mesh_(mesh) {
+    for (float value : mesh.heat) {
+      if (std::isfinite(value)) hottest_ = std::max(hottest_, value);
+    }
+  }
+
+  void Paint() {
+    for (std::size_t face = 0; face + 1 < mesh_.faceStarts.size(); ++face) {
+      Polygon(mesh_.faceStarts[face], mesh_.faceStarts[face + 1]);
+    }
+    for (std::size_t line = 0; line + 1 < mesh_.lineStarts.size(); ++line) {
+      for (int corner = mesh_.lineStarts[line]; corner + 1 < mesh_.lineStarts[line + 1]; ++corner) {
+        const int from = mesh_.lineCorners[corner];
+        rasterizer_.Line(At(from), At(mesh_.lineCorners[corner + 1]), Colour(from, kInk));
+      }
+    }
+    for (int point : mesh_.points) rasterizer_.Point(At(point), Colour(point, kInk));
+  }
+
+  float hottest() const { return hottest_; }
+
+ private:
+  ScreenPoint At(int vertex) const {
+    return camera_.Project(mesh_.positions[vertex], float(panel_.x), float(panel_.y));
+  }
+
+  Rgb Colour(int vertex, Rgb plain) const {
+    if (mesh_.heat.empty()) return plain;
+    return Viridis(hottest_ > 0 ? mesh_.heat[vertex] / hottest_ : 0);
+  }
+
+  // A polygon as a fan of triangles around its first corner.
+  void Polygon(int first, int end) {
+    for (int corner = first + 1; corner + 1 < end; ++corner) {
+      const int v[3] = {mesh_.faceCorners[first], mesh_.faceCorners[corner],
+                        mesh_.faceCorners[corner + 1]};
+      const float light =
+          Brightness(mesh_.positions[v[0]], mesh_.positions[v[1]], mesh_.positions[v[2]]);
+      const ScreenPoint points[3] = {At(v[0]), At(v[1]), At(v[2])};
+      const Rgb colours[3] = {Scaled(Colour(v[0], kSurface), light),
+                              Scaled(Colour(v[1], kSurface), light),
+                              Scaled(Colour(v[2], kSurface), light)};
+      rasterizer_.Triangle(points, colours);
+    }
+  }
+
+  Rasterizer rasterizer_;
+  Rect panel_;
+  const Camera& camera_;
+  const PreviewMesh& mesh_;
+  float hottest_ = 0;
+};
+
+// A colour bar from 0 to the largest value, with both ends written under it.
+void DrawLegend(Image& image, Rect area, float hottest) {
+  const int barHeight = 12;
+  for (int x = 0; x < area.width; ++x) {
+    image.FillRect(
+        {area.x + x, area.y, 1, barHeight},
+        Viridis(static_cast<float>(x) / static_cast<float>(std::max(area.width - 1, 1))));
+  }
+  const int textTop = area.y + barHeight + 4;
+  DrawText(image, area.x, textTop, "0", kTextScale, kInk);
+  const std::string top = Number(hottest);
+  DrawText(image, area.x + area.width - TextWidth(top, kTextScale), textTop, top, kTextScale, kInk);
+  const std::string caption = "moved";
+  DrawText(image, area.x + (area.width - TextWidth(caption, kTextScale)) / 2, textTop, caption,
+           kTextScale, kInk);
+}
+
+}  // namespace
+
+Image DrawSheet(const std::vector<PreviewMesh>& meshes, int width, int height) {
+  Image image(width, height, kBackground);
+  if (meshes.empty()) return image;
+  const int count = static_cast<int>(meshes.size());
+  const int labelHeight = TextHeight(kTextScale) + 2 * kPad;
+  const int legendHeight = 12 + 4 + TextHeight(kTextScale) + 2 * kPad;
+  const int panelWidth = width / count;
+  const Camera camera(BoundsOf(meshes.front().positions), float(panelWidth),
+                      float(std::max(height - labelHeight - legendHeight, 1)));
+  for (int i = 0; i < count; ++i) {
+    const PreviewMesh& mesh = meshes[static_cast<std::size_t>(i)];
+    const int left = i * panelWidth;
+    if (i > 0) image.FillRect({left, 0, 1, height}, kDivider);
+    DrawText(image, left + kPad, kPad, FitText(mesh.label, panelWidth - 2 * kPad, kTextScale),
+             kTextScale, kInk);
+    PanelPainter painter(
+        image, {left, labelHeight, panelWidth, height - labelHeight - legendHeight}, camera, mesh);
+    painter.Paint();
+    if (!mesh.heat.empty()) {
+      DrawLegend(image, {left + kPad, height - legendHeight + kPad, panelWidth - 2 * kPad, 0},
+                 painter.hottest());
+    }
+  }
+  return image;
+}
+
+}  // namespace refhost::preview

@@ -1,0 +1,127 @@
+#include "refhost/preview/Rasterizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace refhost::preview {
+namespace {
+
+bool Finite(const ScreenPoint& p) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.depth);
+}
+
+// Twice the signed area of the triangle (a, b, c): positive when c lies to
+// the left of a->b in pixel coordinates.
+float Edge(const ScreenPoint& a, const ScreenPoint& b, float x, float y) {
+  return (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x);
+}
+
+std::uint8_t Mix(const Rgb (&colours)[3], const float (&weights)[3], std::uint8_t Rgb::*channel) {
+  const float value = weights[0] * static_cast<float>(colours[0].*channel) +
+                      weights[1] * static_cast<float>(colours[1].*channel) +
+                      weights[2] * static_cast<float>(colours[2].*channel);
+  return static_cast<std::uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f));
+}
+
+}  // namespace
+
+Rasterizer::Rasterizer(Image& image, Rect panel)
+    : image_(image),
+      panel_(panel),
+      depth_(static_cast<std::size_t>(panel.width) * static_cast<std::size_t>(panel.height),
+             -std::numeric_limits<float>::infinity()) {}
+
+void Rasterizer::Plot(int x, int y, float depth, Rgb colour) {
+  if (x < panel_.x || y < panel_.y || x >= panel_.x + panel_.width || y >= panel_.y + panel_.height)
+    return;
+  float& nearest = depth_[static_cast<std::size_t>(y - panel_.y) * panel_.width + (x - panel_.x)];
+  if (!(depth > nearest)) return;
+  nearest = depth;
+  image_.Set(x, y, colour);
+}
+
+void Rasterizer::Triangle(const ScreenPoint (&p)[3], const Rgb (&colours)[3]) {
+  if (!Finite(p[0]) || !Finite(p[1]) || !Finite(p[2])) return;
+  const float area = Edge(p[0], p[1], p[2].x, p[2].y);
+  if (!(area != 0) || !std::isfinite(area)) return;
+  const auto clampX = [this](float v) {
+    return static_cast<int>(std::clamp(v, float(panel_.x), float(panel_.x + panel_.width)));
+  };
+  const auto clampY = [this](float v) {
+    return static_cast<int>(std::clamp(v, float(panel_.y), float(panel_.y + panel_.height)));
+  };
+  const int left = clampX(std::floor(std::min({p[0].x, p[1].x, p[2].x})));
+  const int right = clampX(std::ceil(std::max({p[0].x, p[1].x, p[2].x})));
+  const int top = clampY(std::floor(std::min({p[0].y, p[1].y, p[2].y})));
+  const int bottom = clampY(std::ceil(std::max({p[0].y, p[1].y, p[2].y})));
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const float cx = static_cast<float>(x) + 0.5f;
+      const float cy = static_cast<float>(y) + 0.5f;
+      const float weights[3] = {Edge(p[1], p[2], cx, cy) / area, Edge(p[2], p[0], cx, cy) / area,
+                                Edge(p[0], p[1], cx, cy) / area};
+      if (weights[0] < 0 || weights[1] < 0 || weights[2] < 0) continue;
+      const float depth =
+          weights[0] * p[0].depth + weights[1] * p[1].depth + weights[2] * p[2].depth;
+      Plot(x, y, depth,
+           {Mix(colours, weights, &Rgb::r), Mix(colours, weights, &Rgb::g),
+            Mix(colours, weights, &Rgb::b)});
+    }
+  }
+}
+
+bool Rasterizer::ClipToPanel(ScreenPoint& from, ScreenPoint& to) const {
+  float enter = 0;
+  float leave = 1;
+  const float dx = to.x - from.x;
+  const float dy = to.y - from.y;
+  // Each side of the panel as "p * t <= q" for the share t along the segment.
+  const float sides[4][2] = {{-dx, from.x - float(panel_.x)},
+                             {dx, float(panel_.x + panel_.width) - from.x},
+                             {-dy, from.y - float(panel_.y)},
+                             {dy, float(panel_.y + panel_.height) - from.y}};
+  for (const auto& [p, q] : sides) {
+    if (p == 0) {
+      if (q < 0) return false;
+      continue;
+    }
+    const float t = q / p;
+    if (p < 0) enter = std::max(enter, t);
+    if (p > 0) leave = std::min(leave, t);
+  }
+  if (enter > leave) return false;
+  const ScreenPoint start = from;
+  const auto at = [&](float t) {
+    return ScreenPoint{start.x + dx * t, start.y + dy * t,
+                       start.depth + (to.depth - start.depth) * t};
+  };
+  to = at(leave);
+  from = at(enter);
+  return true;
+}
+
+void Rasterizer::Line(ScreenPoint from, ScreenPoint to, Rgb colour) {
+  if (!Finite(from) || !Finite(to) || !ClipToPanel(from, to)) return;
+  const int steps =
+      static_cast<int>(std::ceil(std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)))) + 1;
+  for (int i = 0; i <= steps; ++i) {
+    const float t = static_cast<float>(i) / static_cast<float>(steps);
+    Plot(static_cast<int>(std::floor(from.x + (to.x - from.x) * t)),
+         static_cast<int>(std::floor(from.y + (to.y - from.y) * t)),
+         from.depth + (to.depth - from.depth) * t, colour);
+  }
+}
+
+void Rasterizer::Point(ScreenPoint at, Rgb colour) {
+  const bool nearPanel = at.x > float(panel_.x - 2) && at.x < float(panel_.x + panel_.width + 2) &&
+                         at.y > float(panel_.y - 2) && at.y < float(panel_.y + panel_.height + 2);
+  if (!Finite(at) || !nearPanel) return;
+  const int cx = static_cast<int>(std::floor(at.x));
+  const int cy = static_cast<int>(std::floor(at.y));
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) Plot(cx + dx, cy + dy, at.depth, colour);
+  }
+}
+
+}  // namespace refhost::preview
