@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "abi/MorphNaming.h"
 #include "fuzz/FuzzCheck.h"
 #include "merge/Blendforge.h"
-#include "merge/MorphNaming.h"
 #include "plugin/HostFunctionTable.h"
 #include "refhost/Host.h"
 #include "refhost/LibraryPath.h"

@@ -1,8 +1,8 @@
 #include <string>
 #include <vector>
 
+#include "abi/MorphNaming.h"
 #include "merge/Blendforge.h"
-#include "merge/MorphNaming.h"
 #include "plugin/HostFunctionTable.h"
 
 namespace {

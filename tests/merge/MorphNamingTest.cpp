@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "merge/MorphNaming.h"
+#include "abi/MorphNaming.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "abi/MorphNaming.h"
 #include "merge/Blendforge.h"
-#include "merge/MorphNaming.h"
 #include "tests/support/HostDocumentTest.h"
 #include "tests/support/MeshBuilder.h"
 
