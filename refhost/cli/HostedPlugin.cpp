@@ -8,6 +8,7 @@
 #include "refhost/LibraryPath.h"
 #include "refhost/cli/CliError.h"
 #include "refhost/cli/HexNumber.h"
+#include "refhost/cli/MemoryWatch.h"
 #include "refhost/cli/ModuleFile.h"
 #include "refhost/cli/ModuleImage.h"
 
@@ -20,7 +21,7 @@ constexpr int kMostMenuStrings = 1000;
 }  // namespace
 
 HostedPlugin::HostedPlugin(const std::string& path) : path_(path) {
-  Load();
+  NamingMemoryShortage(path, "loading the plug-in", [&] { Load(); });
 }
 
 void HostedPlugin::Load() {
