@@ -10,17 +10,16 @@
 namespace refhost::cli {
 namespace {
 
-const char* WidgetNoun(AnsweredWidget widget) {
-  switch (widget) {
-    case AnsweredWidget::ListBox:
-      return "list box";
-    case AnsweredWidget::SpinBox:
-      return "spin box";
-    case AnsweredWidget::Edit:
-      return "edit box";
-  }
-  return "";
-}
+struct WidgetNames {
+  const char* option;
+  const char* noun;
+};
+
+// In the order of AnsweredWidget.
+constexpr WidgetNames kWidgetNames[] = {
+    {"--list", "list box"}, {"--spin", "spin box"}, {"--edit", "edit box"}};
+
+const WidgetNames& NamesOf(AnsweredWidget widget) { return kWidgetNames[static_cast<int>(widget)]; }
 
 double SpinPosition(const std::string& option, const std::string& text) {
   double position = 0;
@@ -35,17 +34,7 @@ double SpinPosition(const std::string& option, const std::string& text) {
 
 }  // namespace
 
-const char* OptionName(AnsweredWidget widget) {
-  switch (widget) {
-    case AnsweredWidget::ListBox:
-      return "--list";
-    case AnsweredWidget::SpinBox:
-      return "--spin";
-    case AnsweredWidget::Edit:
-      return "--edit";
-  }
-  return "";
-}
+const char* OptionName(AnsweredWidget widget) { return NamesOf(widget).option; }
 
 std::string Label(const WidgetAnswer& answer) {
   return std::string(OptionName(answer.widget)) + " " + std::to_string(answer.ordinal) + "=" +
@@ -69,7 +58,7 @@ WidgetAnswer ParseWidgetAnswer(AnsweredWidget widget, const std::string& argumen
 void DialogAnswers::Add(WidgetAnswer answer) {
   for (const WidgetAnswer& earlier : widgets)
     if (earlier.widget == answer.widget && earlier.ordinal == answer.ordinal)
-      throw CliError(Label(answer) + ": " + WidgetNoun(answer.widget) + " " +
+      throw CliError(Label(answer) + ": " + NamesOf(answer.widget).noun + " " +
                      std::to_string(answer.ordinal) + " is answered twice (first " +
                      Label(earlier) + ")");
   widgets.push_back(std::move(answer));
