@@ -6,6 +6,7 @@
 #include "refhost/cli/CliError.h"
 #include "refhost/cli/Terminal.h"
 #include "refhost/cli/TerminalDriver.h"
+#include "refhost/widgets/MessageText.h"
 #include "refhost/widgets/WidgetService.h"
 
 namespace refhost::cli {
@@ -41,8 +42,7 @@ void DialogAnswerer::CheckAnswersUsed() const {
 std::vector<DialogAction> DialogAnswerer::Script(const DialogAnswers& answers) {
   std::vector<DialogAction> script;
   for (const WidgetAnswer& answer : answers.widgets) {
-    std::string label = std::string(OptionName(answer.widget)) + " " +
-                        std::to_string(answer.ordinal) + "=" + answer.text;
+    std::string label = Label(answer);
     switch (answer.widget) {
       case AnsweredWidget::ListBox:
         PlayNext(script, label,
@@ -58,7 +58,7 @@ std::vector<DialogAction> DialogAnswerer::Script(const DialogAnswers& answers) {
     }
   }
   if (!answers.press.empty()) {
-    std::string label = "--press " + answers.press;
+    std::string label = "--press " + Shortened(answers.press);
     PlayNext(script, label, DialogAction::Press(WidgetText(label, answers.press)));
   }
   return script;

@@ -8,6 +8,9 @@
 #include "refhost/LibraryPath.h"
 #include "refhost/cli/CliError.h"
 #include "refhost/cli/HexNumber.h"
+#include "refhost/cli/MemoryWatch.h"
+#include "refhost/cli/ModuleFile.h"
+#include "refhost/cli/ModuleImage.h"
 
 namespace refhost::cli {
 namespace {
@@ -18,11 +21,16 @@ constexpr int kMostMenuStrings = 1000;
 }  // namespace
 
 HostedPlugin::HostedPlugin(const std::string& path) : path_(path) {
+  NamingMemoryShortage(path, "loading the plug-in", [&] { Load(); });
+}
+
+void HostedPlugin::Load() {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) throw CliError(path + ": no such plug-in file");
+  if (!std::filesystem::exists(path_, error)) throw CliError(path_ + ": no such plug-in file");
+  CheckModuleFile(path_);
   // An absolute path keeps the loader from searching its library path instead.
-  module_ = platform::OpenModule(std::filesystem::absolute(path, error).string().c_str());
-  if (module_ == nullptr) throw CliError(path + ": cannot be loaded as a module on this platform");
+  module_ = platform::OpenModule(std::filesystem::absolute(path_, error).string().c_str());
+  if (module_ == nullptr) throw CliError(path_ + ": " + kNotAModule);
   try {
     ResolveEntryPoints();
     Handshake();

@@ -20,8 +20,9 @@ struct PlugInIdentity {
 
 // A plug-in module loaded and bound the way a host does it: entry points
 // resolved by name, MQCheckVersion with handshake::kHostVersion, then MQInit with the
-// path of the reference host library. Each failure throws CliError naming
-// the module and what went wrong.
+// path of the reference host library. The module file is checked first, as
+// the loader trusts it. Each failure throws CliError naming the module and
+// what went wrong.
 class HostedPlugin {
  public:
   explicit HostedPlugin(const std::string& path);
@@ -34,6 +35,7 @@ class HostedPlugin {
   int ModifyObject(int index, MQDocument document) const;
 
  private:
+  void Load();
   void ResolveEntryPoints();
   void Handshake();
   void ReadIdentity();

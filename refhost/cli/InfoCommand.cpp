@@ -6,6 +6,7 @@
 #include "abi/PlugInType.h"
 #include "refhost/cli/HexNumber.h"
 #include "refhost/cli/HostedPlugin.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost::cli {
 namespace {
@@ -27,15 +28,15 @@ std::ostream& Field(std::ostream& out, const std::string& label) {
 void RunInfoCommand(const std::string& pluginPath, std::ostream& out) {
   HostedPlugin plugin(pluginPath);
   const PlugInIdentity& identity = plugin.identity();
-  Field(out, "plug-in") << pluginPath << "\n";
-  Field(out, "name") << identity.name << "\n";
+  Field(out, "plug-in") << Escaped(pluginPath) << "\n";
+  Field(out, "name") << Escaped(identity.name) << "\n";
   Field(out, "product") << HexNumber(identity.product) << "\n";
   Field(out, "ID") << HexNumber(identity.id) << "\n";
   Field(out, "type") << identity.type << " (" << TypeName(identity.type) << ")\n";
   Field(out, "version") << HexNumber(identity.versionAnswer) << " (its answer to host version "
                         << HexNumber(handshake::kHostVersion) << ")\n";
   for (std::size_t index = 0; index < identity.menuStrings.size(); ++index)
-    Field(out, "menu " + std::to_string(index)) << identity.menuStrings[index] << "\n";
+    Field(out, "menu " + std::to_string(index)) << Escaped(identity.menuStrings[index]) << "\n";
   if (identity.menuStrings.empty()) Field(out, "menu") << "(none)\n";
 }
 

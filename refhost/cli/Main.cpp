@@ -9,6 +9,8 @@
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/InfoCommand.h"
 #include "refhost/cli/RunCommand.h"
+#include "refhost/cli/StandardStreams.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace {
 
@@ -27,9 +29,17 @@ constexpr const char* kRunFooter = R"(Dialog answers:
   are asked for each value (Enter keeps the default). With no answers and no
   terminal, the default button is pressed.
 
+MODEL may be - for stdin and OUT - for stdout; a model that is not a regular
+file needs -o.
+
 Exit status: 0 the document changed and was written; 1 an error (nothing is
 written, an existing output file is left as it was); 2 the command changed
 nothing (cancelled or refused), so no file is written.)";
+
+// An empty value would silently mean the default.
+const CLI::Validator kNotEmpty(
+    [](const std::string& value) { return value.empty() ? std::string("empty value") : ""; }, "",
+    "not empty");
 
 void AddWidgetAnswers(CLI::App& run, refhost::cli::RunOptions& options, AnsweredWidget widget,
                       const std::string& help) {
@@ -37,7 +47,7 @@ void AddWidgetAnswers(CLI::App& run, refhost::cli::RunOptions& options, Answered
          refhost::cli::OptionName(widget),
          [&options, widget](const std::vector<std::string>& arguments) {
            for (const std::string& argument : arguments)
-             options.answers.widgets.push_back(refhost::cli::ParseWidgetAnswer(widget, argument));
+             options.answers.Add(refhost::cli::ParseWidgetAnswer(widget, argument));
          },
          help)
       ->type_name("N=VALUE")
@@ -52,24 +62,52 @@ void DefineRun(CLI::App& run, refhost::cli::RunOptions& options) {
       ->required();
   run.add_option("-o,--output", options.output,
                  "where to write the document (default: beside MODEL, its stem + .merged.obj)")
-      ->type_name("OUT.obj");
+      ->type_name("OUT.obj")
+      ->check(kNotEmpty);
   run.add_option("--object", options.object, "object to make current (default: the first object)")
-      ->type_name("NAME");
+      ->type_name("NAME")
+      ->check(kNotEmpty);
   run.add_option("--command", options.command, "menu command index to run (default: 0)")
-      ->type_name("N");
+      ->type_name("N")
+      ->check(kNotEmpty);
   AddWidgetAnswers(run, options, AnsweredWidget::ListBox,
                    "select the item with text VALUE in list box N");
   AddWidgetAnswers(run, options, AnsweredWidget::SpinBox, "set spin box N to VALUE");
   AddWidgetAnswers(run, options, AnsweredWidget::Edit, "set the text of edit box N to VALUE");
   run.add_option("--press", options.answers.press,
                  "close the dialog with the button of this caption (default: the default button)")
-      ->type_name("CAPTION");
+      ->type_name("CAPTION")
+      ->check(kNotEmpty);
   run.footer(kRunFooter);
 }
 
-int Report(const std::exception& error) {
-  std::cerr << "refhost: " << error.what() << "\n";
+// One line, whatever the names and values quoted in it hold.
+int Report(const std::string& message) {
+  std::cerr << "refhost: " << refhost::Escaped(message) << "\n";
   return refhost::cli::kExitFailed;
+}
+
+// The parts of the command line that the commands read.
+struct Commands {
+  CLI::App* info = nullptr;
+  std::string infoPlugin;
+  refhost::cli::RunOptions runOptions;
+};
+
+// The exit status of the command as parsed; help and the version count as
+// done.
+int ParseAndRun(CLI::App& app, int argc, char** argv, const Commands& commands) {
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    if (error.get_exit_code() != 0) return Report(error.what() + std::string(" (see --help)"));
+    app.exit(error);
+    return refhost::cli::kExitDone;
+  }
+  if (!commands.info->parsed())
+    return refhost::cli::RunRunCommand(commands.runOptions, std::cout, std::cerr);
+  refhost::cli::RunInfoCommand(commands.infoPlugin, std::cout);
+  return refhost::cli::kExitDone;
 }
 
 }  // namespace
@@ -82,26 +120,22 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", "refhost " BLENDFORGE_VERSION);
   app.require_subcommand(1);
 
-  std::string infoPlugin;
-  CLI::App* info = app.add_subcommand("info", "load a plug-in and print its identity and menu");
-  info->add_option("PLUGIN", infoPlugin, "plug-in module to load")->required();
+  Commands commands;
+  commands.info = app.add_subcommand("info", "load a plug-in and print its identity and menu");
+  commands.info->add_option("PLUGIN", commands.infoPlugin, "plug-in module to load")->required();
 
-  refhost::cli::RunOptions runOptions;
   CLI::App* run = app.add_subcommand(
       "run", "run a plug-in's menu command on a model, answer its dialog, save the result");
-  DefineRun(*run, runOptions);
+  DefineRun(*run, commands.runOptions);
 
   try {
-    app.parse(argc, argv);
-    if (info->parsed()) {
-      refhost::cli::RunInfoCommand(infoPlugin, std::cout);
-      return refhost::cli::kExitDone;
-    }
-    return refhost::cli::RunRunCommand(runOptions, std::cout);
-  } catch (const CLI::ParseError& error) {
-    int status = app.exit(error);
-    return status == 0 ? refhost::cli::kExitDone : refhost::cli::kExitFailed;
+    const int status = ParseAndRun(app, argc, argv, commands);
+    // A report lost to a full disk or a closed pipe is no success.
+    if (status != refhost::cli::kExitFailed) refhost::cli::FlushStandardOutput();
+    return status;
+  } catch (const std::bad_alloc&) {
+    return Report("out of memory");
   } catch (const std::exception& error) {
-    return Report(error);
+    return Report(error.what());
   }
 }

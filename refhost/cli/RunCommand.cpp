@@ -7,15 +7,26 @@
 #include "refhost/cli/CliError.h"
 #include "refhost/cli/DialogAnswerer.h"
 #include "refhost/cli/ExitStatus.h"
+#include "refhost/cli/FiniteResult.h"
 #include "refhost/cli/HostedPlugin.h"
+#include "refhost/cli/MemoryWatch.h"
+#include "refhost/cli/StandardStreams.h"
 #include "refhost/cli/TerminalProgress.h"
 #include "refhost/model/ObjReader.h"
 #include "refhost/model/ObjWriter.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost::cli {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int kObjectPlugInType = 4;
+// A message lists no more of a document's object names than this.
+constexpr int kMostNamesListed = 10;
+// How messages name the model or output when it is stdin or stdout.
+constexpr const char* kStandardInputName = "stdin";
+constexpr const char* kStandardOutputName = "stdout";
 
 void RequireMenuCommand(const HostedPlugin& plugin, const RunOptions& options) {
   const PlugInIdentity& identity = plugin.identity();
@@ -28,17 +39,35 @@ void RequireMenuCommand(const HostedPlugin& plugin, const RunOptions& options) {
                    " (its commands are 0 to " + std::to_string(count - 1) + ")");
 }
 
+// A result written beside a model that is a device or a pipe would land in
+// /dev or wherever the pipe lives.
+std::string OutputPath(const RunOptions& options) {
+  if (!options.output.empty()) return options.output;
+  std::error_code error;
+  const fs::file_status status = fs::status(options.model, error);
+  if (options.model == kStandardStream || (fs::exists(status) && !fs::is_regular_file(status)))
+    throw CliError(options.model +
+                   ": not a regular file, so the result needs -o OUT (or -o - for stdout)");
+  return DefaultOutputPath(options.model);
+}
+
+std::string ModelName(const RunOptions& options) {
+  return options.model == kStandardStream ? kStandardInputName : options.model;
+}
+
 int FindObject(const Document& document, const RunOptions& options) {
   std::string names;
+  int listed = 0;
   for (int index = 0; index < document.ObjectCount(); ++index) {
     const Object* object = document.ObjectAt(index);
     if (object == nullptr) continue;
     if (options.object.empty() || object->name() == options.object) return index;
-    names += (names.empty() ? "'" : ", '") + object->name() + "'";
+    if (++listed <= kMostNamesListed) names += (names.empty() ? "" : ", ") + Quoted(object->name());
   }
-  if (names.empty()) throw CliError(options.model + ": holds no object");
-  throw CliError(options.model + ": no object named '" + options.object + "' (it has " + names +
-                 ")");
+  if (listed == 0) throw CliError(ModelName(options) + ": holds no object");
+  if (listed > kMostNamesListed) names += ", ...";
+  throw CliError(ModelName(options) + ": no object named " + Quoted(options.object) + " (it has " +
+                 names + ")");
 }
 
 std::unordered_set<const Object*> ObjectsOf(const Document& document) {
@@ -53,52 +82,80 @@ void ReportAdded(const Document& document, const std::unordered_set<const Object
   for (int index = 0; index < document.ObjectCount(); ++index) {
     const Object* object = document.ObjectAt(index);
     if (object == nullptr || before.count(object) != 0) continue;
-    out << "Added object '" << object->name() << "' (" << object->VertexCount()
+    out << "Added object " << Quoted(object->name()) << " (" << object->VertexCount()
         << " vertices) at position " << index + 1 << " of " << document.ObjectCount();
     const Object* previous = index > 0 ? document.ObjectAt(index - 1) : nullptr;
-    if (previous != nullptr) out << ", right after '" << previous->name() << "'";
+    if (previous != nullptr) out << ", right after " << Quoted(previous->name());
     out << ".\n";
   }
 }
 
-void ReadModel(const std::string& model, Document& document) {
-  TerminalProgress progress("reading " + model);
-  ReadObjFile(model, document, &progress);
+void ReadModel(const RunOptions& options, Document& document) {
+  const std::string name = ModelName(options);
+  NamingMemoryShortage(name, "reading the model", [&] {
+    if (options.model == kStandardStream)
+      return ParseObj(ReadStandardInput(), name, name, document);
+    TerminalProgress progress("reading " + Escaped(name));
+    ReadObjFile(options.model, document, &progress);
+  });
+}
+
+// The plug-in's answer; running out of memory is an error even where the
+// plug-in caught it and answered as if it had refused.
+int RunMenuCommand(const HostedPlugin& plugin, const RunOptions& options, Document& document) {
+  const std::string doing = "running " + Quoted(plugin.identity().menuStrings[options.command]);
+  return NamingMemoryShortage(ModelName(options), doing, [&] {
+    MemoryWatch memory;
+    DialogAnswerer dialog(options.answers);
+    int changed = plugin.ModifyObject(options.command, document.handle());
+    if (memory.ranOut()) throw std::bad_alloc();
+    dialog.CheckAnswersUsed();
+    return changed;
+  });
 }
 
 void WriteModel(const Document& document, const std::string& output) {
-  TerminalProgress progress("writing " + output);
-  WriteObjFile(document, output, &progress);
+  if (output == kStandardStream) {
+    return NamingMemoryShortage(kStandardOutputName, "writing the document", [&] {
+      WriteObj(document, kStandardOutputName, WriteStandardOutput);
+      FlushStandardOutput();
+    });
+  }
+  NamingMemoryShortage(output, "writing the document", [&] {
+    TerminalProgress progress("writing " + Escaped(output));
+    WriteObjFile(document, output, &progress);
+  });
 }
 
 }  // namespace
 
 std::string DefaultOutputPath(const std::string& model) {
-  std::filesystem::path path(model);
+  fs::path path(model);
   return (path.parent_path() / (path.stem().string() + ".merged.obj")).string();
 }
 
-int RunRunCommand(const RunOptions& options, std::ostream& out) {
+int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string output = OutputPath(options);
+  std::ostream& report = output == kStandardStream ? err : out;
   HostedPlugin plugin(options.plugin);
   RequireMenuCommand(plugin, options);
   Document& document = Host::Instance().NewDocument();
-  ReadModel(options.model, document);
+  ReadModel(options, document);
   document.SetCurrentIndex(FindObject(document, options));
 
-  auto before = ObjectsOf(document);
-  DialogAnswerer dialog(options.answers);
-  int changed = plugin.ModifyObject(options.command, document.handle());
-  dialog.CheckAnswersUsed();
-
-  const std::string& name = plugin.identity().menuStrings[options.command];
+  const auto before = ObjectsOf(document);
+  const auto nonFiniteBefore = ObjectsWithNonFinitePositions(document);
+  const int changed = RunMenuCommand(plugin, options, document);
+  const std::string name = Escaped(plugin.identity().menuStrings[options.command]);
   if (changed == 0) {
-    out << name << " changed nothing (cancelled or refused); no file was written.\n";
+    report << name << " changed nothing (cancelled or refused); no file was written.\n";
     return kExitUnchanged;
   }
-  ReportAdded(document, before, out);
-  std::string output = options.output.empty() ? DefaultOutputPath(options.model) : options.output;
+  RequireFinitePositions(document, nonFiniteBefore, name);
   WriteModel(document, output);
-  out << "Wrote the document (" << ObjectsOf(document).size() << " objects) to " << output << ".\n";
+  ReportAdded(document, before, report);
+  report << "Wrote the document (" << ObjectsOf(document).size() << " objects) to "
+         << (output == kStandardStream ? kStandardOutputName : Escaped(output)) << ".\n";
   return kExitDone;
 }
 

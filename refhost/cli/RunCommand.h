@@ -9,8 +9,8 @@ namespace refhost::cli {
 
 struct RunOptions {
   std::string plugin;
-  std::string model;
-  std::string output;  // empty: beside the model, its stem + ".merged.obj"
+  std::string model;   // "-": stdin
+  std::string output;  // empty: beside the model, its stem + ".merged.obj"; "-": stdout
   std::string object;  // empty: the document's first object
   int command = 0;
   DialogAnswers answers;
@@ -18,8 +18,9 @@ struct RunOptions {
 
 // `refhost run`: opens the model as a document, makes an object current,
 // runs the plug-in's menu command, answers its dialog and saves the result.
-// Returns the exit status; failures throw CliError or ModelFileError.
-int RunRunCommand(const RunOptions& options, std::ostream& out);
+// Says what it did on `out`, or on `err` when the document itself goes to
+// stdout. Returns the exit status; failures throw CliError or ModelFileError.
+int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& err);
 
 // Where the result goes when no output is given.
 std::string DefaultOutputPath(const std::string& model);

@@ -1,28 +1,24 @@
 #include "refhost/cli/TerminalDriver.h"
 
-#include <limits>
 #include <sstream>
 #include <vector>
 
 #include "platform/TextCodec.h"
 #include "refhost/cli/WholeNumber.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost::cli {
 namespace {
 
 std::string Shown(const std::u16string& text) {
-  return platform::EncodeMultiByte(text).value_or("(not shown in this locale)");
+  std::optional<std::string> shown = platform::EncodeMultiByte(text);
+  return shown ? Escaped(*shown) : "(not shown in this locale)";
 }
 
 std::string Number(double value) {
   std::ostringstream text;
   text << value;
   return text.str();
-}
-
-double Property(const Widget& widget, const char* key, double fallback) {
-  const double* value = widget.Property<double>(key);
-  return value ? *value : fallback;
 }
 
 std::vector<const Widget*> OfKind(const DialogSession& session, const std::string& kind) {
@@ -94,20 +90,14 @@ bool TerminalDriver::AskListBox(DialogSession& session, const Widget& listBox, i
 }
 
 bool TerminalDriver::AskSpinBox(DialogSession& session, const Widget& spinBox, int ordinal) {
-  const double lowest = Property(spinBox, "min", -std::numeric_limits<double>::infinity());
-  const double highest = Property(spinBox, "max", std::numeric_limits<double>::infinity());
-  const std::string prompt =
-      "spin box " + std::to_string(ordinal) + ", " + Number(lowest) + " to " + Number(highest);
+  const std::string prompt = "spin box " + std::to_string(ordinal) + ", " + spinBox.Range();
   for (;;) {
     std::optional<std::string> line = Ask(prompt, Number(spinBox.Position()));
     if (!line) return false;
     if (line->empty()) return true;
     double position = 0;
-    if (ParseWholeNumber(*line, position) && position >= lowest && position <= highest) {
-      session.SetPosition(spinBox.id, position);
-      return true;
-    }
-    out_ << "  please type a number from " << Number(lowest) << " to " << Number(highest) << "\n";
+    if (ParseWholeNumber(*line, position) && session.SetPosition(spinBox.id, position)) return true;
+    out_ << "  please type a number from " << spinBox.Range() << "\n";
   }
 }
 

@@ -1,9 +1,7 @@
 #include "refhost/model/AtomicFile.h"
 
 #include <cerrno>
-#include <cstring>
-#include <random>
-#include <system_error>
+#include <utility>
 
 #include "refhost/model/ModelFileError.h"
 
@@ -26,55 +24,50 @@ fs::path ResolvedDestination(const fs::path& target) {
   return error ? target : resolved;
 }
 
-fs::path TemporaryBeside(const fs::path& destination) {
-  std::random_device random;
-  std::uniform_int_distribution<unsigned long long> digits;
-  std::string name =
-      "." + destination.filename().string() + ".tmp" + std::to_string(digits(random));
-  return destination.parent_path() / name;
-}
+std::error_code LastError() { return {errno, std::generic_category()}; }
 
 }  // namespace
 
-AtomicFile::AtomicFile(const fs::path& target)
-    : targetName_(target.string()), destination_(ResolvedDestination(target)) {
-  if (!IsSpecialFile(destination_)) temporary_ = TemporaryBeside(destination_);
-  const fs::path& opened = temporary_.empty() ? destination_ : temporary_;
-  file_ = std::fopen(opened.string().c_str(), "wb");
-  if (file_ == nullptr) Fail("cannot write", std::strerror(errno));
+AtomicFile::AtomicFile(const fs::path& target) : targetName_(target.string()) {
+  const fs::path destination = ResolvedDestination(target);
+  std::error_code error;
+  if (IsSpecialFile(destination)) {
+    file_ = std::fopen(destination.string().c_str(), "wb");
+    if (file_ == nullptr) error = LastError();
+  } else {
+    scratch_ = std::make_unique<ScratchFile>();
+    file_ = scratch_->Open(destination, error);
+  }
+  if (file_ == nullptr) Fail("cannot write", error);
 }
 
 AtomicFile::~AtomicFile() { Discard(); }
 
 void AtomicFile::Write(std::string_view bytes) {
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
-    Fail("cannot write", std::strerror(errno));
+    Fail("cannot write", LastError());
 }
 
 void AtomicFile::Commit() {
-  if (std::fflush(file_) != 0) Fail("cannot write", std::strerror(errno));
-  std::FILE* file = file_;
-  file_ = nullptr;
-  if (std::fclose(file) != 0) Fail("cannot write", std::strerror(errno));
-  if (temporary_.empty()) return;
+  if (!scratch_) {
+    if (std::fclose(std::exchange(file_, nullptr)) != 0) Fail("cannot write", LastError());
+    return;
+  }
+  file_ = nullptr;  // the scratch file closes it
   std::error_code error;
-  fs::rename(temporary_, destination_, error);
-  if (error) Fail("cannot replace", error.message());
-  temporary_.clear();
+  if (!scratch_->Publish(error)) Fail("cannot write", error);
+  scratch_.reset();
 }
 
-void AtomicFile::Fail(const std::string& what, const std::string& reason) {
+void AtomicFile::Fail(const std::string& what, const std::error_code& reason) {
   Discard();
-  throw ModelFileError(targetName_, what + ": " + reason);
+  throw ModelFileError(targetName_, what + ": " + reason.message());
 }
 
 void AtomicFile::Discard() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (!scratch_ && file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
-  if (temporary_.empty()) return;
-  std::error_code ignored;
-  fs::remove(temporary_, ignored);
-  temporary_.clear();
+  scratch_.reset();
 }
 
 }  // namespace refhost

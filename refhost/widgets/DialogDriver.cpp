@@ -75,7 +75,7 @@ bool DialogSession::SelectItemByText(int listBoxID, const std::u16string& text) 
 
 bool DialogSession::SetPosition(int spinBoxID, double position) {
   Widget* spinBox = Control(spinBoxID, widget_kind::kDoubleSpinBox);
-  if (spinBox == nullptr) return false;
+  if (spinBox == nullptr || !spinBox->Admits(position)) return false;
   spinBox->properties[widget_key::kPosition] = position;
   return true;
 }

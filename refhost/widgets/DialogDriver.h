@@ -28,7 +28,8 @@ class REFHOST_API DialogSession {
 
   // The user's acts. Each answers false, changing nothing, when the widget is
   // not a live one of the right kind in this dialog, the list box has no
-  // such item, or the edit box is read-only.
+  // such item, the spin box does not admit the position, or the edit box is
+  // read-only.
   bool SelectItem(int listBoxID, int index);
   bool SelectItemByText(int listBoxID, const std::u16string& text);
   bool SetPosition(int spinBoxID, double position);

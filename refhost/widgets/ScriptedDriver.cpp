@@ -1,6 +1,7 @@
 #include "refhost/widgets/ScriptedDriver.h"
 
 #include "abi/WidgetProtocol.h"
+#include "refhost/widgets/MessageText.h"
 #include "refhost/widgets/WideText.h"
 
 namespace refhost {
@@ -93,8 +94,15 @@ void ScriptedDriver::Select(const DialogAction& action, DialogSession& session) 
                                 : session.SelectItemByText(listBox->id, action.text);
   if (selected) return;
   const std::string item =
-      byIndex ? std::to_string(action.number) : '"' + ToUtf8(action.text) + '"';
+      byIndex ? std::to_string(action.number) : Quoted(ToUtf8(action.text), '"');
   Fail(action, "list box " + std::to_string(action.ordinal) + " has no item " + item);
+}
+
+void ScriptedDriver::Position(const DialogAction& action, DialogSession& session) {
+  const Widget* spinBox = Target(action, session, widget_kind::kDoubleSpinBox);
+  if (spinBox == nullptr || session.SetPosition(spinBox->id, action.position)) return;
+  Fail(action, "out of range: spin box " + std::to_string(action.ordinal) +
+                   " takes a number from " + spinBox->Range());
 }
 
 void ScriptedDriver::Type(const DialogAction& action, DialogSession& session) {
@@ -106,7 +114,8 @@ void ScriptedDriver::Type(const DialogAction& action, DialogSession& session) {
 const Widget* ScriptedDriver::Button(const DialogAction& action, DialogSession& session) {
   if (action.kind == DialogAction::Kind::PressCaption) {
     const Widget* button = session.FindButton(action.text);
-    if (button == nullptr) Fail(action, "the dialog has no button \"" + ToUtf8(action.text) + '"');
+    if (button == nullptr)
+      Fail(action, "the dialog has no button " + Quoted(ToUtf8(action.text), '"'));
     return button;
   }
   for (const Widget* widget : session.Widgets()) {
@@ -126,9 +135,7 @@ bool ScriptedDriver::Play(const DialogAction& action, DialogSession& session,
       Select(action, session);
       return false;
     case Kind::SetPosition:
-      if (const Widget* spin = Target(action, session, widget_kind::kDoubleSpinBox)) {
-        session.SetPosition(spin->id, action.position);
-      }
+      Position(action, session);
       return false;
     case Kind::SetText:
       Type(action, session);

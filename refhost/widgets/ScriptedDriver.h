@@ -44,9 +44,9 @@ struct REFHOST_API DialogAction {
 
 // Plays its actions on every dialog it is given. A dialog the script does
 // not close is closed with its default button. An action that finds no
-// such widget, item or button, or types into a read-only edit box, is
-// recorded as a readable failure, led by the action's label, and closes the
-// dialog with no result.
+// such widget, item or button, sets a spin box outside its range, or types
+// into a read-only edit box, is recorded as a readable failure, led by the
+// action's label, and closes the dialog with no result.
 class REFHOST_API ScriptedDriver : public DialogDriver {
  public:
   explicit ScriptedDriver(std::vector<DialogAction> actions) : actions_(std::move(actions)) {}
@@ -60,6 +60,7 @@ class REFHOST_API ScriptedDriver : public DialogDriver {
   // Plays one action; sets `result` and answers true when it closes the dialog.
   bool Play(const DialogAction& action, DialogSession& session, std::optional<int>& result);
   void Select(const DialogAction& action, DialogSession& session);
+  void Position(const DialogAction& action, DialogSession& session);
   void Type(const DialogAction& action, DialogSession& session);
   // The button a press action names, or null, recorded as a failure.
   const Widget* Button(const DialogAction& action, DialogSession& session);

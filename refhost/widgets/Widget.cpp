@@ -1,5 +1,9 @@
 #include "refhost/widgets/Widget.h"
 
+#include <cmath>
+#include <limits>
+#include <sstream>
+
 #include "abi/WidgetProtocol.h"
 
 namespace refhost {
@@ -12,6 +16,26 @@ std::u16string Widget::Text() const {
 double Widget::Position() const {
   const double* position = Property<double>(widget_key::kPosition);
   return position ? *position : 0.0;
+}
+
+double Widget::Lowest() const {
+  const double* lowest = Property<double>(widget_key::kMin);
+  return lowest ? *lowest : -std::numeric_limits<double>::infinity();
+}
+
+double Widget::Highest() const {
+  const double* highest = Property<double>(widget_key::kMax);
+  return highest ? *highest : std::numeric_limits<double>::infinity();
+}
+
+bool Widget::Admits(double position) const {
+  return std::isfinite(position) && position >= Lowest() && position <= Highest();
+}
+
+std::string Widget::Range() const {
+  std::ostringstream text;
+  text << Lowest() << " to " << Highest();
+  return text.str();
 }
 
 bool Widget::Flag(const std::string& key) const {

@@ -38,6 +38,13 @@ struct REFHOST_API Widget {
   }
   std::u16string Text() const;
   double Position() const;
+  // A spin box's limits as the plug-in set them; unbounded where it set none.
+  double Lowest() const;
+  double Highest() const;
+  // True for a finite position within the limits: what a user can enter.
+  bool Admits(double position) const;
+  // The limits as a person reads them: "-200 to 200".
+  std::string Range() const;
   bool Flag(const std::string& key) const;
 };
 

@@ -3,8 +3,8 @@
 // FAKE_INIT_RESULT its MQInit result.
 #include <cstdint>
 
-#include "abi/HostApi.h"
 #include "abi/Export.h"
+#include "abi/HostApi.h"
 
 BLENDFORGE_EXPORT std::uint32_t MQCheckVersion(std::uint32_t) { return FAKE_VERSION_ANSWER; }
 BLENDFORGE_EXPORT int MQInit(const char*) { return FAKE_INIT_RESULT; }

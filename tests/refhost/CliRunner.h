@@ -10,7 +10,7 @@
 #endif
 
 // Runs the built `refhost` command line the way a user's shell does, with
-// stdin from an empty file (no terminal), and captures what it printed.
+// stdin from a file (no terminal), and captures what it printed.
 struct CliResult {
   int status;
   std::string out;
@@ -43,16 +43,23 @@ inline std::string Printed(const std::filesystem::path& file) {
   return plain;
 }
 
-inline CliResult RunRefhost(const std::string& arguments) {
+// What the shell gives the program besides its arguments.
+struct CliShell {
+  std::string input;   // what stdin holds
+  std::string output;  // where stdout goes; empty: captured
+  std::string prefix;  // shell commands to run first, such as a ulimit
+};
+
+inline CliResult RunRefhost(const std::string& arguments, const CliShell& shell = {}) {
   TempDir capture;
   const std::string in = (capture / "in").string();
-  const std::string out = (capture / "out").string();
+  const std::string out = shell.output.empty() ? (capture / "out").string() : shell.output;
   const std::string err = (capture / "err").string();
-  TempDir::Write(in, "");
-  const std::string command = std::string(kRefhostCommand) + " " + arguments + " <" +
+  TempDir::Write(in, shell.input);
+  const std::string command = shell.prefix + kRefhostCommand + " " + arguments + " <" +
                               ShellWord(in) + " >" + ShellWord(out) + " 2>" + ShellWord(err);
   const int status = ExitStatusOf(std::system(command.c_str()));
-  return {status, Printed(out), Printed(err)};
+  return {status, shell.output.empty() ? Printed(out) : "", Printed(err)};
 }
 
 inline std::string SamplePath(const std::string& name) {
