@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Unpacks the release archives that scripts/package.sh made and checks them as
 # a user would get them: the Windows DLL's exports, imports and version
-# resource, and the sample merge run by each archive's own batch tool, from
-# the unpacked folder (the Windows one under wine).
+# resource, and the sample merge with its preview run by each archive's own
+# batch tool, from the unpacked folder (the Windows one under wine); both
+# previews must be the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=$PWD/build/package
@@ -27,7 +28,8 @@ merge_sample() {
   shift 3
   (cd "$folder" && "$@" "$program" run "$plugin" share/doc/blendforge/samples/face.obj \
     -o merged.obj --list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 \
-    --spin 2=150 --edit 2=elem:mix-body --press OK) || fail "the sample merge failed in $folder"
+    --spin 2=150 --edit 2=elem:mix-body --press OK --preview preview.png) ||
+    fail "the sample merge failed in $folder"
   grep -q '^o elem:mix-body' "$folder/merged.obj" || fail "no merged object in $folder/merged.obj"
 }
 
@@ -50,4 +52,6 @@ WINEDEBUG=-all merge_sample "$windows" bin/refhost.exe bin/Blendforge.dll wine
 
 linux=$(unpack "$linux_tgz" linux)
 merge_sample "$linux" bin/refhost lib/Blendforge.so
-echo "check-package: both archives unpack and merge the sample"
+cmp "$windows/preview.png" "$linux/preview.png" ||
+  fail "the Windows and Linux batch tools drew different previews"
+echo "check-package: both archives unpack, merge the sample and draw the same preview"

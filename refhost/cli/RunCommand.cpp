@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "abi/PlugInType.h"
 #include "refhost/Host.h"
 #include "refhost/cli/CliError.h"
 #include "refhost/cli/DialogAnswerer.h"
@@ -10,9 +11,10 @@
 #include "refhost/cli/FiniteResult.h"
 #include "refhost/cli/HostedPlugin.h"
 #include "refhost/cli/MemoryWatch.h"
+#include "refhost/cli/ModelInput.h"
+#include "refhost/cli/PreviewMeshes.h"
 #include "refhost/cli/StandardStreams.h"
 #include "refhost/cli/TerminalProgress.h"
-#include "refhost/model/ObjReader.h"
 #include "refhost/model/ObjWriter.h"
 #include "refhost/widgets/MessageText.h"
 
@@ -21,18 +23,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kObjectPlugInType = 4;
 // A message lists no more of a document's object names than this.
 constexpr int kMostNamesListed = 10;
-// How messages name the model or output when it is stdin or stdout.
-constexpr const char* kStandardInputName = "stdin";
+// How messages name the output when it is stdout.
 constexpr const char* kStandardOutputName = "stdout";
 
 void RequireMenuCommand(const HostedPlugin& plugin, const RunOptions& options) {
   const PlugInIdentity& identity = plugin.identity();
-  if (identity.type != kObjectPlugInType)
+  if (identity.type != plugin_type::kObject)
     throw CliError(options.plugin + ": a type-" + std::to_string(identity.type) +
-                   " plug-in; run drives object plug-ins (type 4) only");
+                   " plug-in; run drives object plug-ins (type " +
+                   std::to_string(plugin_type::kObject) + ") only");
   int count = static_cast<int>(identity.menuStrings.size());
   if (options.command < 0 || options.command >= count)
     throw CliError(options.plugin + ": has no menu command " + std::to_string(options.command) +
@@ -51,10 +52,6 @@ std::string OutputPath(const RunOptions& options) {
   return DefaultOutputPath(options.model);
 }
 
-std::string ModelName(const RunOptions& options) {
-  return options.model == kStandardStream ? kStandardInputName : options.model;
-}
-
 int FindObject(const Document& document, const RunOptions& options) {
   std::string names;
   int listed = 0;
@@ -64,10 +61,10 @@ int FindObject(const Document& document, const RunOptions& options) {
     if (options.object.empty() || object->name() == options.object) return index;
     if (++listed <= kMostNamesListed) names += (names.empty() ? "" : ", ") + Quoted(object->name());
   }
-  if (listed == 0) throw CliError(ModelName(options) + ": holds no object");
+  if (listed == 0) throw CliError(ModelName(options.model) + ": holds no object");
   if (listed > kMostNamesListed) names += ", ...";
-  throw CliError(ModelName(options) + ": no object named " + Quoted(options.object) + " (it has " +
-                 names + ")");
+  throw CliError(ModelName(options.model) + ": no object named " + Quoted(options.object) +
+                 " (it has " + names + ")");
 }
 
 std::unordered_set<const Object*> ObjectsOf(const Document& document) {
@@ -90,21 +87,11 @@ void ReportAdded(const Document& document, const std::unordered_set<const Object
   }
 }
 
-void ReadModel(const RunOptions& options, Document& document) {
-  const std::string name = ModelName(options);
-  NamingMemoryShortage(name, "reading the model", [&] {
-    if (options.model == kStandardStream)
-      return ParseObj(ReadStandardInput(), name, name, document);
-    TerminalProgress progress("reading " + Escaped(name));
-    ReadObjFile(options.model, document, &progress);
-  });
-}
-
 // The plug-in's answer; running out of memory is an error even where the
 // plug-in caught it and answered as if it had refused.
 int RunMenuCommand(const HostedPlugin& plugin, const RunOptions& options, Document& document) {
   const std::string doing = "running " + Quoted(plugin.identity().menuStrings[options.command]);
-  return NamingMemoryShortage(ModelName(options), doing, [&] {
+  return NamingMemoryShortage(ModelName(options.model), doing, [&] {
     MemoryWatch memory;
     DialogAnswerer dialog(options.answers);
     int changed = plugin.ModifyObject(options.command, document.handle());
@@ -140,8 +127,9 @@ int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& er
   HostedPlugin plugin(options.plugin);
   RequireMenuCommand(plugin, options);
   Document& document = Host::Instance().NewDocument();
-  ReadModel(options, document);
+  ReadModel(options.model, document);
   document.SetCurrentIndex(FindObject(document, options));
+  const Object& base = *document.ObjectAt(document.currentIndex());
 
   const auto before = ObjectsOf(document);
   const auto nonFiniteBefore = ObjectsWithNonFinitePositions(document);
@@ -156,6 +144,9 @@ int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& er
   ReportAdded(document, before, report);
   report << "Wrote the document (" << ObjectsOf(document).size() << " objects) to "
          << (output == kStandardStream ? kStandardOutputName : Escaped(output)) << ".\n";
+  if (options.preview.path.empty()) return kExitDone;
+  WritePreview(MergeMeshes(document, base, before), options.preview);
+  report << "Drew the preview to " << Escaped(options.preview.path) << ".\n";
   return kExitDone;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "refhost/cli/DialogAnswers.h"
+#include "refhost/cli/PreviewOutput.h"
 
 namespace refhost::cli {
 
@@ -14,10 +15,12 @@ struct RunOptions {
   std::string object;  // empty: the document's first object
   int command = 0;
   DialogAnswers answers;
+  PreviewOptions preview;
 };
 
 // `refhost run`: opens the model as a document, makes an object current,
-// runs the plug-in's menu command, answers its dialog and saves the result.
+// runs the plug-in's menu command, answers its dialog and saves the result,
+// then draws the preview when one is asked for.
 // Says what it did on `out`, or on `err` when the document itself goes to
 // stdout. Returns the exit status; failures throw CliError or ModelFileError.
 int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& err);

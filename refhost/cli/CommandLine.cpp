@@ -1,0 +1,122 @@
+#include "refhost/cli/CommandLine.h"
+
+namespace refhost::cli {
+namespace {
+
+constexpr const char* kRunFooter = R"(Dialog answers:
+  Widgets are counted per kind from 1, in the order they appear in the dialog.
+  Edit boxes count read-only ones too: in the Blendforge dialog, edit 1 shows
+  the base name and edit 2 holds the new object's name. List items are picked
+  by their text.
+    refhost run Blendforge.so face.obj --list 1=elem:smile-body \
+        --list 2=elem:blink-body --spin 1=50 --spin 2=150 \
+        --edit 2=elem:mix-body --press OK
+  With answers but no --press, the dialog's default button is pressed.
+  With no answers and stdin a terminal, the dialog is drawn as text and you
+  are asked for each value (Enter keeps the default). With no answers and no
+  terminal, the default button is pressed.
+
+MODEL may be - for stdin and OUT - for stdout; a model that is not a regular
+file needs -o.
+
+--preview draws, once the document is written, the base, the objects the
+dialog's list boxes chose (with their spin boxes' weights) and the new
+object, coloured by how far each vertex moved from the base.
+
+Exit status: 0 the document changed and was written; 1 an error (nothing is
+written, an existing output file is left as it was; a preview that cannot be
+written fails after the document was); 2 the command changed nothing
+(cancelled or refused), so no file is written.)";
+
+constexpr const char* kShowFooter = R"(Every object after the first is coloured by how far each
+vertex lies from the first's, where both have as many vertices.
+    refhost show face.obj --preview face.png
+Exit status: 0 drawn; 1 an error.)";
+
+// An empty value would silently mean the default.
+const CLI::Validator kNotEmpty(
+    [](const std::string& value) { return value.empty() ? std::string("empty value") : ""; }, "",
+    "not empty");
+
+void AddWidgetAnswers(CLI::App& run, RunOptions& options, AnsweredWidget widget,
+                      const std::string& help) {
+  run.add_option_function<std::vector<std::string>>(
+         OptionName(widget),
+         [&options, widget](const std::vector<std::string>& arguments) {
+           for (const std::string& argument : arguments)
+             options.answers.Add(ParseWidgetAnswer(widget, argument));
+         },
+         help)
+      ->type_name("N=VALUE")
+      ->allow_extra_args(false);
+}
+
+CLI::Option* AddPreview(CLI::App& command, PreviewOptions& options, const std::string& help) {
+  CLI::Option* path =
+      command.add_option("--preview", options.path, help)->type_name("FILE.png")->check(kNotEmpty);
+  command
+      .add_option_function<std::string>(
+          "--preview-size",
+          [&options](const std::string& size) { ParsePreviewSize(size, options); },
+          "the preview's size in pixels (default: 1600x500)")
+      ->type_name("WxH");
+  return path;
+}
+
+void DefineRun(CLI::App& run, RunOptions& options) {
+  run.add_option("PLUGIN", options.plugin, "plug-in module to load")->required();
+  run.add_option("MODEL", options.model,
+                 "Wavefront OBJ model to open; vertices before any 'o' line form an object "
+                 "named after the file's stem")
+      ->required();
+  run.add_option("-o,--output", options.output,
+                 "where to write the document (default: beside MODEL, its stem + .merged.obj)")
+      ->type_name("OUT.obj")
+      ->check(kNotEmpty);
+  run.add_option("--object", options.object, "object to make current (default: the first object)")
+      ->type_name("NAME")
+      ->check(kNotEmpty);
+  run.add_option("--command", options.command, "menu command index to run (default: 0)")
+      ->type_name("N")
+      ->check(kNotEmpty);
+  AddWidgetAnswers(run, options, AnsweredWidget::ListBox,
+                   "select the item with text VALUE in list box N");
+  AddWidgetAnswers(run, options, AnsweredWidget::SpinBox, "set spin box N to VALUE");
+  AddWidgetAnswers(run, options, AnsweredWidget::Edit, "set the text of edit box N to VALUE");
+  run.add_option("--press", options.answers.press,
+                 "close the dialog with the button of this caption (default: the default button)")
+      ->type_name("CAPTION")
+      ->check(kNotEmpty);
+  AddPreview(run, options.preview,
+             "after the command, draw the base, the chosen targets and the new object into "
+             "this PNG file");
+  run.footer(kRunFooter);
+}
+
+void DefineShow(CLI::App& show, ShowOptions& options) {
+  show.add_option("MODEL", options.model, "Wavefront OBJ model to open, or - for stdin")
+      ->required();
+  show.add_option("--object", options.objects,
+                  "an object to draw; repeat for more (default: the first object and its morph "
+                  "targets)")
+      ->type_name("NAME")
+      ->check(kNotEmpty)
+      ->allow_extra_args(false);
+  AddPreview(show, options.preview, "the PNG file to draw the objects into")->required();
+  show.footer(kShowFooter);
+}
+
+}  // namespace
+
+void DefineCommands(CLI::App& app, Commands& commands) {
+  commands.info = app.add_subcommand("info", "load a plug-in and print its identity and menu");
+  commands.info->add_option("PLUGIN", commands.infoPlugin, "plug-in module to load")->required();
+  commands.run = app.add_subcommand(
+      "run", "run a plug-in's menu command on a model, answer its dialog, save the result");
+  DefineRun(*commands.run, commands.runOptions);
+  commands.show = app.add_subcommand(
+      "show", "draw objects of a model side by side into a PNG picture, without a plug-in");
+  DefineShow(*commands.show, commands.showOptions);
+}
+
+}  // namespace refhost::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "refhost/Document.h"
+
+namespace refhost::cli {
+
+// How messages name a model: "stdin" for "-", else its path.
+std::string ModelName(const std::string& model);
+
+// Reads the model file, or stdin for "-", into `document`, with progress on
+// a terminal; running out of memory names the model.
+void ReadModel(const std::string& model, Document& document);
+
+}  // namespace refhost::cli

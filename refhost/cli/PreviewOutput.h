@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "refhost/preview/PreviewMesh.h"
+
+namespace refhost::cli {
+
+struct PreviewOptions {
+  std::string path;  // empty: no preview
+  int width = 1600;
+  int height = 500;
+};
+
+// Reads "WxH" into the options; CliError naming --preview-size when it is not
+// two whole numbers from 1 to kLargestPreviewSide.
+inline constexpr int kLargestPreviewSide = 16384;
+void ParsePreviewSize(const std::string& text, PreviewOptions& options);
+
+// Draws the meshes side by side into a PNG file at the options' path,
+// replaced as the model outputs are; the error names the file.
+void WritePreview(const std::vector<preview::PreviewMesh>& meshes, const PreviewOptions& options);
+
+}  // namespace refhost::cli
