@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "abi/WidgetProtocol.h"
 #include "platform/TextCodec.h"
 #include "refhost/cli/WholeNumber.h"
 #include "refhost/widgets/MessageText.h"
@@ -37,10 +38,10 @@ std::optional<int> TerminalDriver::Run(DialogSession& session) {
   std::string caption;
   for (const Widget* widget : session.Widgets()) {
     bool going = true;
-    if (widget->kind == "label") caption = Shown(widget->Text());
-    if (widget->kind == "listbox") going = AskListBox(session, *widget, ++lists);
-    if (widget->kind == "doublespinbox") going = AskSpinBox(session, *widget, ++spins);
-    if (widget->kind == "edit" && !widget->Flag("readonly"))
+    if (widget->kind == widget_kind::kLabel) caption = Shown(widget->Text());
+    if (widget->kind == widget_kind::kListBox) going = AskListBox(session, *widget, ++lists);
+    if (widget->kind == widget_kind::kDoubleSpinBox) going = AskSpinBox(session, *widget, ++spins);
+    if (widget->kind == widget_kind::kEdit && !widget->Flag(widget_key::kReadOnly))
       going = AskEdit(session, *widget, caption);
     if (!going) return std::nullopt;
   }
@@ -54,20 +55,20 @@ void TerminalDriver::Draw(const DialogSession& session) {
   int spins = 0;
   int edits = 0;
   for (const Widget* widget : session.Widgets()) {
-    if (widget->kind == "label") out_ << "| " << Shown(widget->Text()) << "\n";
-    if (widget->kind == "edit")
+    if (widget->kind == widget_kind::kLabel) out_ << "| " << Shown(widget->Text()) << "\n";
+    if (widget->kind == widget_kind::kEdit)
       out_ << "| edit " << ++edits << ": " << Shown(widget->Text())
-           << (widget->Flag("readonly") ? " (read-only)" : "") << "\n";
-    if (widget->kind == "listbox") {
+           << (widget->Flag(widget_key::kReadOnly) ? " (read-only)" : "") << "\n";
+    if (widget->kind == widget_kind::kListBox) {
       out_ << "| list box " << ++lists << ":" << (widget->items.empty() ? " (empty)" : "") << "\n";
       for (std::size_t item = 0; item < widget->items.size(); ++item)
         out_ << "|   " << item + 1 << ") " << Shown(widget->items[item].text) << "\n";
     }
-    if (widget->kind == "doublespinbox")
+    if (widget->kind == widget_kind::kDoubleSpinBox)
       out_ << "| spin box " << ++spins << ": " << Number(widget->Position()) << "\n";
   }
   out_ << "| buttons:";
-  for (const Widget* button : OfKind(session, "button"))
+  for (const Widget* button : OfKind(session, widget_kind::kButton))
     out_ << " [" << Shown(button->Text()) << "]";
   out_ << "\n+--\n";
 }
@@ -117,7 +118,7 @@ bool TerminalDriver::AskEdit(DialogSession& session, const Widget& edit,
 }
 
 std::optional<int> TerminalDriver::AskButton(DialogSession& session) {
-  std::vector<const Widget*> buttons = OfKind(session, "button");
+  std::vector<const Widget*> buttons = OfKind(session, widget_kind::kButton);
   if (buttons.empty()) return std::nullopt;
   std::string prompt = "press";
   std::string shown = "1";
