@@ -35,15 +35,16 @@ class Reader {
   std::vector<ProtocolBreach>& breaches_;
 };
 
-std::string Quoted(const std::string& text) { return '"' + text + '"'; }
+// Whole, unlike a message's quotes: the record keeps what the plug-in sent.
+std::string InDoubleQuotes(const std::string& text) { return '"' + text + '"'; }
 
 std::string Render(const KeySpec& keySpec, const void* value) {
   if (value == nullptr) return "null";
   switch (keySpec.type) {
     case ValueType::Narrow:
-      return Quoted(static_cast<const char*>(value));
+      return InDoubleQuotes(static_cast<const char*>(value));
     case ValueType::Wide:
-      return Quoted(ToUtf8(ReadWide(value)));
+      return InDoubleQuotes(ToUtf8(ReadWide(value)));
     case ValueType::Int:
       return std::to_string(*static_cast<const std::int32_t*>(value));
     case ValueType::Bool:
@@ -96,7 +97,7 @@ bool Reader::KindAllows(const KeySpec& keySpec) const {
 }
 
 void Reader::CheckPair(const KeySpec& keySpec, const void* value) {
-  const std::string key = Quoted(keySpec.key);
+  const std::string key = InDoubleQuotes(keySpec.key);
   if (!KindAllows(keySpec)) Flag(BreachKind::UnknownKey, key + " does not apply to a " + kind_);
   if (keySpec.type == ValueType::Method) {
     if (value != nullptr) Flag(BreachKind::PairOrder, "method " + key + " carries a value");
@@ -154,7 +155,8 @@ std::vector<ReadPair> ReadValueList(WidgetOp code, const std::string& kind, void
     const KeySpec* keySpec = FindKeySpec(code, key);
     if (keySpec == nullptr) {
       call.pairs.emplace_back(key, "?");
-      reader.Flag(BreachKind::UnknownKey, "unknown key " + Quoted(key) + " for this operation");
+      reader.Flag(BreachKind::UnknownKey,
+                  "unknown key " + InDoubleQuotes(key) + " for this operation");
       continue;
     }
     call.pairs.emplace_back(key, Render(*keySpec, value));
