@@ -110,6 +110,20 @@ def print_model_table(results):
     print()
 
 
+def milliseconds(results, name):
+    run = results.get(name)
+    return None if run is None else run["cpu_time"]
+
+
+def print_preview_table(results):
+    print("Previews (a 1M-vertex model; ms per CPU second)\n")
+    print("| operation | ms |")
+    print("|---|---:|")
+    print(f"| read the model from OBJ | {cell(milliseconds(results, 'BM_ReadObjFile'), 1)} |")
+    print(f"| draw its preview, 1600x500 | {cell(milliseconds(results, 'BM_DrawPreview'), 1)} |")
+    print()
+
+
 def main(paths):
     results = load(paths)
     blend = blend_rows(results, "BM_AddWeightedDelta", 1)
@@ -119,6 +133,7 @@ def main(paths):
     print_blend_table("Whole merge command, two targets, against two-target floors", merge)
     print_discovery_table(discovery)
     print_model_table(results)
+    print_preview_table(results)
 
     print("Targets\n")
     for vertices, moved, measured, protocol, _ in blend:
@@ -136,6 +151,9 @@ def main(paths):
                   ratio(ten_thousand[2], thousand[2]), 1.3))
     print(verdict("OBJ read, MB/s", megabytes_per_second(results, "BM_ReadObjFile"), 200, False))
     print(verdict("OBJ write, MB/s", megabytes_per_second(results, "BM_WriteObjFile"), 150, False))
+    print(verdict("preview drawing / OBJ reading, 1M vertices",
+                  ratio(milliseconds(results, "BM_DrawPreview"),
+                        milliseconds(results, "BM_ReadObjFile")), 1))
 
 
 if __name__ == "__main__":

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build/bench}
 min_time=${MIN_TIME:-0.3}
-programs=(blend_bench discovery_bench objfile_bench)
+programs=(blend_bench discovery_bench objfile_bench preview_bench)
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DBLENDFORGE_BUILD_BENCHMARKS=ON -DBLENDFORGE_BUILD_TESTS=OFF \

@@ -31,11 +31,10 @@ Rgb Scaled(Rgb colour, float factor) {
   return {channel(colour.r), channel(colour.g), channel(colour.b)};
 }
 
-// How bright a face is: one light and some ambient light; a back face is lit
-// from its own side, and darkened.
+// How bright a face is, from its corners in view space: one light and some
+// ambient light; a back face is lit from its own side, and darkened.
 float Brightness(Vec3 a, Vec3 b, Vec3 c) {
-  const Vec3 normal =
-      Cross(Camera::ToView(b) - Camera::ToView(a), Camera::ToView(c) - Camera::ToView(a));
+  const Vec3 normal = Cross(b - a, c - a);
   const float length = std::sqrt(Dot(normal, normal));
   if (!(length > 0) || !std::isfinite(length)) return kAmbient;
   const bool front = normal.z >= 0;
@@ -52,10 +51,20 @@ std::string Number(float value) {
 
 class PanelPainter {
  public:
+  // Each vertex is transformed and coloured once, however many faces share it.
   PanelPainter(Image& image, Rect panel, const Camera& camera, const PreviewMesh& mesh)
-      : rasterizer_(image, panel), panel_(panel), camera_(camera), mesh_(mesh) {
+      : rasterizer_(image, panel), mesh_(mesh) {
     for (float value : mesh.heat) {
       if (std::isfinite(value)) hottest_ = std::max(hottest_, value);
+    }
+    view_.reserve(mesh.positions.size());
+    screen_.reserve(mesh.positions.size());
+    colours_.reserve(mesh.positions.size());
+    for (std::size_t vertex = 0; vertex < mesh.positions.size(); ++vertex) {
+      view_.push_back(Camera::ToView(mesh.positions[vertex]));
+      screen_.push_back(camera.Project(mesh.positions[vertex], float(panel.x), float(panel.y)));
+      colours_.push_back(
+          mesh.heat.empty() ? kSurface : Viridis(hottest_ > 0 ? mesh.heat[vertex] / hottest_ : 0));
     }
   }
 
@@ -66,44 +75,39 @@ class PanelPainter {
     for (std::size_t line = 0; line + 1 < mesh_.lineStarts.size(); ++line) {
       for (int corner = mesh_.lineStarts[line]; corner + 1 < mesh_.lineStarts[line + 1]; ++corner) {
         const int from = mesh_.lineCorners[corner];
-        rasterizer_.Line(At(from), At(mesh_.lineCorners[corner + 1]), Colour(from, kInk));
+        rasterizer_.Line(screen_[from], screen_[mesh_.lineCorners[corner + 1]], Ink(from));
       }
     }
-    for (int point : mesh_.points) rasterizer_.Point(At(point), Colour(point, kInk));
+    for (int point : mesh_.points) rasterizer_.Point(screen_[point], Ink(point));
   }
 
   float hottest() const { return hottest_; }
 
  private:
-  ScreenPoint At(int vertex) const {
-    return camera_.Project(mesh_.positions[vertex], float(panel_.x), float(panel_.y));
-  }
-
-  Rgb Colour(int vertex, Rgb plain) const {
-    if (mesh_.heat.empty()) return plain;
-    return Viridis(hottest_ > 0 ? mesh_.heat[vertex] / hottest_ : 0);
-  }
+  // Lines and points: dark on a plain mesh, in the heat colour otherwise.
+  Rgb Ink(int vertex) const { return mesh_.heat.empty() ? kInk : colours_[vertex]; }
 
   // A polygon as a fan of triangles around its first corner.
   void Polygon(int first, int end) {
     for (int corner = first + 1; corner + 1 < end; ++corner) {
       const int v[3] = {mesh_.faceCorners[first], mesh_.faceCorners[corner],
                         mesh_.faceCorners[corner + 1]};
-      const float light =
-          Brightness(mesh_.positions[v[0]], mesh_.positions[v[1]], mesh_.positions[v[2]]);
-      const ScreenPoint points[3] = {At(v[0]), At(v[1]), At(v[2])};
-      const Rgb colours[3] = {Scaled(Colour(v[0], kSurface), light),
-                              Scaled(Colour(v[1], kSurface), light),
-                              Scaled(Colour(v[2], kSurface), light)};
-      rasterizer_.Triangle(points, colours);
+      const ScreenPoint points[3] = {screen_[v[0]], screen_[v[1]], screen_[v[2]]};
+      const Rasterizer::PixelSpan span = rasterizer_.Span(points);
+      if (span.empty()) continue;
+      const float light = Brightness(view_[v[0]], view_[v[1]], view_[v[2]]);
+      const Rgb colours[3] = {Scaled(colours_[v[0]], light), Scaled(colours_[v[1]], light),
+                              Scaled(colours_[v[2]], light)};
+      rasterizer_.Triangle(span, points, colours);
     }
   }
 
   Rasterizer rasterizer_;
-  Rect panel_;
-  const Camera& camera_;
   const PreviewMesh& mesh_;
   float hottest_ = 0;
+  std::vector<Vec3> view_;
+  std::vector<ScreenPoint> screen_;
+  std::vector<Rgb> colours_;
 };
 
 // A colour bar from 0 to the largest value, with both ends written under it.

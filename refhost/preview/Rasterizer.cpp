@@ -24,6 +24,17 @@ std::uint8_t Mix(const Rgb (&colours)[3], const float (&weights)[3], std::uint8_
   return static_cast<std::uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f));
 }
 
+// The smallest whole number at or above `value` (above it, when `strictly`),
+// kept within low..high; low is never negative, so truncation floors. The
+// maths library's ceil and floor are calls on this target, and this runs for
+// every face.
+int WholeAbove(float value, bool strictly, int low, int high) {
+  if (!(value >= float(low))) return low;
+  if (value >= float(high)) return high;
+  const int floor = static_cast<int>(value);
+  return strictly || float(floor) < value ? floor + 1 : floor;
+}
+
 }  // namespace
 
 Rasterizer::Rasterizer(Image& image, Rect panel)
@@ -41,26 +52,30 @@ void Rasterizer::Plot(int x, int y, float depth, Rgb colour) {
   image_.Set(x, y, colour);
 }
 
-void Rasterizer::Triangle(const ScreenPoint (&p)[3], const Rgb (&colours)[3]) {
-  if (!Finite(p[0]) || !Finite(p[1]) || !Finite(p[2])) return;
+Rasterizer::PixelSpan Rasterizer::Span(const ScreenPoint (&p)[3]) const {
+  if (!Finite(p[0]) || !Finite(p[1]) || !Finite(p[2])) return {};
+  const int right = panel_.x + panel_.width;
+  const int bottom = panel_.y + panel_.height;
+  // Pixel x is a candidate when its centre x + 0.5 lies within the box.
+  return {WholeAbove(std::min({p[0].x, p[1].x, p[2].x}) - 0.5f, false, panel_.x, right),
+          WholeAbove(std::max({p[0].x, p[1].x, p[2].x}) - 0.5f, true, panel_.x, right),
+          WholeAbove(std::min({p[0].y, p[1].y, p[2].y}) - 0.5f, false, panel_.y, bottom),
+          WholeAbove(std::max({p[0].y, p[1].y, p[2].y}) - 0.5f, true, panel_.y, bottom)};
+}
+
+void Rasterizer::Triangle(const PixelSpan& span, const ScreenPoint (&p)[3],
+                          const Rgb (&colours)[3]) {
+  if (span.empty()) return;
   const float area = Edge(p[0], p[1], p[2].x, p[2].y);
   if (!(area != 0) || !std::isfinite(area)) return;
-  const auto clampX = [this](float v) {
-    return static_cast<int>(std::clamp(v, float(panel_.x), float(panel_.x + panel_.width)));
-  };
-  const auto clampY = [this](float v) {
-    return static_cast<int>(std::clamp(v, float(panel_.y), float(panel_.y + panel_.height)));
-  };
-  const int left = clampX(std::floor(std::min({p[0].x, p[1].x, p[2].x})));
-  const int right = clampX(std::ceil(std::max({p[0].x, p[1].x, p[2].x})));
-  const int top = clampY(std::floor(std::min({p[0].y, p[1].y, p[2].y})));
-  const int bottom = clampY(std::ceil(std::max({p[0].y, p[1].y, p[2].y})));
-  for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) {
+  const float perArea = 1 / area;
+  for (int y = span.top; y < span.bottom; ++y) {
+    for (int x = span.left; x < span.right; ++x) {
       const float cx = static_cast<float>(x) + 0.5f;
       const float cy = static_cast<float>(y) + 0.5f;
-      const float weights[3] = {Edge(p[1], p[2], cx, cy) / area, Edge(p[2], p[0], cx, cy) / area,
-                                Edge(p[0], p[1], cx, cy) / area};
+      const float weights[3] = {Edge(p[1], p[2], cx, cy) * perArea,
+                                Edge(p[2], p[0], cx, cy) * perArea,
+                                Edge(p[0], p[1], cx, cy) * perArea};
       if (weights[0] < 0 || weights[1] < 0 || weights[2] < 0) continue;
       const float depth =
           weights[0] * p[0].depth + weights[1] * p[1].depth + weights[2] * p[2].depth;

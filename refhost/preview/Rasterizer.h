@@ -14,8 +14,18 @@ class Rasterizer {
  public:
   Rasterizer(Image& image, Rect panel);
 
-  // A filled triangle with a colour per corner, blended across it.
-  void Triangle(const ScreenPoint (&corners)[3], const Rgb (&colours)[3]);
+  // The panel pixels whose centres a triangle's box holds; empty when a
+  // corner is not finite. Most faces of a dense model hold none, and are
+  // left before they are shaded.
+  struct PixelSpan {
+    int left = 0, right = 0, top = 0, bottom = 0;
+    bool empty() const { return left >= right || top >= bottom; }
+  };
+  PixelSpan Span(const ScreenPoint (&corners)[3]) const;
+
+  // A filled triangle with a colour per corner, blended across it; `span` is
+  // its Span.
+  void Triangle(const PixelSpan& span, const ScreenPoint (&corners)[3], const Rgb (&colours)[3]);
   void Line(ScreenPoint from, ScreenPoint to, Rgb colour);
   // A small square, so that a point stays visible.
   void Point(ScreenPoint at, Rgb colour);
