@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "refhost/NameTable.h"
 #include "refhost/Object.h"
 
 namespace refhost {
@@ -22,9 +23,9 @@ class Document {
   MQDocument handle() const;
   static Document* FromHandle(MQDocument handle);
 
-  int ObjectCount() const;               // positions, empty ones included
-  Object* ObjectAt(int index) const;     // null for an empty or out-of-range position
-  Object* FindByUniqueID(int id) const;  // null when none
+  int ObjectCount() const;                  // positions, empty ones included
+  Object* ObjectAt(int index) const;        // null for an empty or out-of-range position
+  Object* FindByUniqueID(int id) const;     // null when none
   int IndexOf(const Object* object) const;  // -1 when this document does not hold it
 
   // Appends a new object; returns it.
@@ -43,11 +44,19 @@ class Document {
   int currentIndex() const;
   void SetCurrentIndex(int index);
 
+  // The names that elements' styles refer to by number.
+  NameTable& materials();
+  const NameTable& materials() const;
+  NameTable& groups();
+  const NameTable& groups() const;
+
  private:
   Host& host_;
   int serial_;
   std::vector<Object*> positions_;
   int currentIndex_ = -1;
+  NameTable materials_;
+  NameTable groups_;
 };
 
 }  // namespace refhost

@@ -9,8 +9,7 @@
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/HostedPlugin.h"
 #include "refhost/cli/TerminalProgress.h"
-#include "refhost/model/ObjReader.h"
-#include "refhost/model/ObjWriter.h"
+#include "refhost/model/ModelFile.h"
 
 namespace refhost::cli {
 namespace {
@@ -61,14 +60,14 @@ void ReportAdded(const Document& document, const std::unordered_set<const Object
   }
 }
 
-void ReadModel(const std::string& model, Document& document) {
+std::unique_ptr<ModelFile> ReadModel(const std::string& model, Document& document) {
   TerminalProgress progress("reading " + model);
-  ReadObjFile(model, document, &progress);
+  return ReadModelFile(model, document, &progress);
 }
 
-void WriteModel(const Document& document, const std::string& output) {
+void WriteModel(const Document& document, const ModelFile& model, const std::string& output) {
   TerminalProgress progress("writing " + output);
-  WriteObjFile(document, output, &progress);
+  model.Write(document, output, &progress);
 }
 
 }  // namespace
@@ -82,7 +81,7 @@ int RunRunCommand(const RunOptions& options, std::ostream& out) {
   HostedPlugin plugin(options.plugin);
   RequireMenuCommand(plugin, options);
   Document& document = Host::Instance().NewDocument();
-  ReadModel(options.model, document);
+  const std::unique_ptr<ModelFile> model = ReadModel(options.model, document);
   document.SetCurrentIndex(FindObject(document, options));
 
   auto before = ObjectsOf(document);
@@ -97,7 +96,7 @@ int RunRunCommand(const RunOptions& options, std::ostream& out) {
   }
   ReportAdded(document, before, out);
   std::string output = options.output.empty() ? DefaultOutputPath(options.model) : options.output;
-  WriteModel(document, output);
+  WriteModel(document, *model, output);
   out << "Wrote the document (" << ObjectsOf(document).size() << " objects) to " << output << ".\n";
   return kExitDone;
 }
