@@ -245,6 +245,7 @@ ObjFile ParseObj(std::string text, const std::string& fileName,
                  const std::string& defaultObjectName, Document& document, Progress* progress) {
   ObjFile file;
   file.text = std::move(text);
+  file.folder = std::filesystem::path(fileName).parent_path();
   file.defaultObjectName = defaultObjectName;
   ObjParser(file, fileName, document, progress).Run();
   return file;

@@ -15,7 +15,7 @@ struct ObjStatement {
   enum class Kind : std::uint8_t {
     Text,             // lines kept as they were: comments, blank lines, vt, vn
                       // and everything else the document has no use for
-    MaterialLibrary,  // an mtllib line
+    MaterialLibrary,  // an mtllib line: its names follow the output's folder
     Material,         // usemtl, g and s lines, kept as they were; `number` is
     Group,            // the material, group or smoothing group they set
     Smoothing,

@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "refhost/model/AtomicFile.h"
+#include "refhost/model/LibraryPath.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjElementLines.h"
 #include "refhost/model/ObjLineBuffer.h"
 #include "refhost/model/ObjPlacement.h"
+#include "refhost/model/ObjTokens.h"
 
 namespace refhost {
 namespace {
@@ -21,6 +23,7 @@ class ObjFormatter {
       : document_(document),
         file_(file),
         outputName_(output.string()),
+        outputFolder_(output.parent_path()),
         text_(sink, file.lineEnd),
         lines_(text_, document, file, outputName_, progress),
         newObjects_(PlaceNewObjects(document, file)) {}
@@ -38,6 +41,8 @@ class ObjFormatter {
  private:
   void WriteStatement(const ObjStatement& statement) {
     switch (statement.kind) {
+      case Kind::MaterialLibrary:
+        return WriteMaterialLibrary(statement);
       case Kind::NamedObject:
       case Kind::UnnamedObject:
         return StartReadObject(statement);
@@ -59,10 +64,31 @@ class ObjFormatter {
         running_.smoothing = statement.number;
         break;
       case Kind::Text:
-      case Kind::MaterialLibrary:
         break;
     }
     text_.Append(TextOf(statement));
+    text_.EndLine();
+  }
+
+  void WriteMaterialLibrary(const ObjStatement& statement) {
+    const std::string_view line = TextOf(statement);
+    if (SameFolder(file_.folder, outputFolder_)) {
+      text_.Append(line);
+      return text_.EndLine();
+    }
+    ObjTokens tokens(line);
+    text_.Append(tokens.Next());
+    for (std::string_view name = tokens.Next(); !name.empty(); name = tokens.Next()) {
+      const std::string path = RelocatedPath(name, file_.folder, outputFolder_);
+      if (path.find_first_of(" \t") != std::string::npos)
+        throw ModelFileError(outputName_, "the material library " + Quoted(name) + " is " +
+                                              Quoted(path) +
+                                              " from the output's folder, and mtllib cannot "
+                                              "store a name with a blank");
+      text_.Append(' ');
+      text_.Append(path);
+    }
+    AppendComment(tokens.comment());
     text_.EndLine();
   }
 
@@ -183,6 +209,7 @@ class ObjFormatter {
   const Document& document_;
   const ObjFile& file_;
   const std::string outputName_;
+  const std::filesystem::path outputFolder_;
   ObjLineBuffer text_;
   ObjElementLines lines_;
   const std::vector<std::vector<const Object*>> newObjects_;

@@ -13,6 +13,7 @@ namespace refhost {
 // Wavefront OBJ output of `document` onto `file`, the OBJ file it was read
 // from (an empty ObjFile for a document made otherwise). Every statement of
 // the file comes back in its place: the lines kept as text as they were,
+// mtllib names rewritten to find the same libraries from `output`'s folder,
 // and the objects' names, vertices and elements from the document, with
 // file-wide numbers from 1 and coordinates in the shortest form that reads
 // back to the same bits. An object taken out of the document leaves out its
@@ -20,8 +21,9 @@ namespace refhost {
 // g and s lines their elements need; the style in effect after them is the
 // one before them. The text is handed to `sink` in pieces.
 //
-// What OBJ cannot store (a name with a line break, an element without a
-// material where one is in effect) throws ModelFileError naming `output`.
+// What OBJ cannot store (a name with a line break, a material library path
+// with a blank, an element without a material where one is in effect) throws
+// ModelFileError naming `output`.
 void WriteObj(const Document& document, const ObjFile& file, const std::filesystem::path& output,
               const std::function<void(std::string_view)>& sink, Progress* progress = nullptr);
 

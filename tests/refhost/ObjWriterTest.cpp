@@ -151,4 +151,30 @@ TEST_F(ObjWriterTest, FullDeviceIsReportedAsWriteError) {
   }
 }
 
+TEST_F(ObjWriterTest, MaterialLibrariesAreNamedFromTheOutputsFolder) {
+  refhost::Document& document = referenceHost().NewDocument();
+  const refhost::ObjFile file =
+      refhost::ParseObj("mtllib skin.mtl lib/cloth.mtl /shared/metal.mtl # all\n",
+                        "models/head/model.obj", "model", document);
+  std::string text;
+  refhost::WriteObj(document, file, "models/out/model.obj",
+                    [&](std::string_view bytes) { text += bytes; });
+  EXPECT_EQ(text, "mtllib ../head/skin.mtl ../head/lib/cloth.mtl /shared/metal.mtl # all\n")
+      << "each library must be found from the output's folder; a rooted name as it was";
+}
+
+TEST_F(ObjWriterTest, MaterialLibraryThatOnlyAPathWithABlankFindsIsRefused) {
+  refhost::Document& document = referenceHost().NewDocument();
+  const refhost::ObjFile file =
+      refhost::ParseObj("mtllib skin.mtl\n", "my models/model.obj", "model", document);
+  try {
+    refhost::WriteObj(document, file, "out/model.obj", [](std::string_view) {});
+    FAIL() << "mtllib cannot name a file whose path holds a blank";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_STREQ(error.what(),
+                 "out/model.obj: the material library 'skin.mtl' is '../my models/skin.mtl' from "
+                 "the output's folder, and mtllib cannot store a name with a blank");
+  }
+}
+
 }  // namespace
