@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,106 @@ TEST_F(ObjWriterTest, FullDeviceIsReportedAsWriteError) {
     EXPECT_STREQ(error.what(), "/dev/full: cannot write: No space left on device");
   }
 }
+
+// Edits a plug-in or the host makes to a document read from a file.
+using Edit = std::function<void(refhost::Document&)>;
+
+void NoEdit(refhost::Document&) {}
+
+// A copy of the first object, as MQObj_Clone and MQDoc_InsertObject make it.
+void CopyFirst(refhost::Document& document) {
+  refhost::Object& copy = refhost::Host::Instance().CloneObject(*document.ObjectAt(0));
+  copy.SetName("copy");
+  copy.SetVertex(0, {9, 9, 9});
+  document.InsertAfter(copy, document.ObjectAt(0));
+}
+
+void RemoveFirst(refhost::Document& document) { document.Remove(*document.ObjectAt(0)); }
+
+void RenameFirst(refhost::Document& document) { document.ObjectAt(0)->SetName("head"); }
+
+// A new red triangle after the first object, where another style is in effect.
+void AddRedTriangle(refhost::Document& document) {
+  refhost::Object& triangle = refhost::Host::Instance().NewObject();
+  triangle.SetName("red");
+  for (int index = 0; index < 3; ++index) triangle.AddVertex({0, 0, 0});
+  triangle.AddElement(refhost::ElementKind::Face, CornersOn({0, 1, 2}),
+                      {document.materials().Intern("red"), -1, 0});
+  document.InsertAfter(triangle, document.ObjectAt(0));
+}
+
+void GrowFirst(refhost::Document& document) {
+  refhost::Object& first = *document.ObjectAt(0);
+  first.AddElement(refhost::ElementKind::Point, CornersOn({0}));
+}
+
+struct EditCase {
+  const char* name;
+  const char* input;
+  Edit edit;
+  const char* output;  // or, for an edit that OBJ cannot store, the message
+};
+
+class ObjEditedWriteTest : public ObjWriterTest, public ::testing::WithParamInterface<EditCase> {
+ protected:
+  std::string Write() {
+    refhost::Document& document = referenceHost().NewDocument();
+    const refhost::ObjFile file =
+        refhost::ParseObj(GetParam().input, "model.obj", "model", document);
+    GetParam().edit(document);
+    return Text(document, file);
+  }
+};
+
+TEST_P(ObjEditedWriteTest, FileComesBackWithTheDocumentsChanges) {
+  std::string written;
+  try {
+    written = Write();
+  } catch (const refhost::ModelFileError& error) {
+    written = error.what();
+  }
+  EXPECT_EQ(written, GetParam().output)
+      << "the file's own statements must come back in place, with exactly the document's changes";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ObjEditedWriteTest,
+    ::testing::Values(
+        EditCase{"CrlfLineEndsAndCommentsStay",
+                 "# head\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\nvp 0.5", NoEdit,
+                 "# head\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\nvp 0.5\r\n"},
+        EditCase{"CopyFollowsItsBaseAndLaterNumbersMove",
+                 "vt 0 0\no a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl red\nf 1/1 2/1 3/1\n"
+                 "# b follows\nusemtl blue\no b\nv 0 0 1\nl -1 4\n",
+                 CopyFirst,
+                 "vt 0 0\no a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl red\nf 1/1 2/1 3/1\n"
+                 "o copy\nv 9 9 9\nv 1 0 0\nv 0 1 0\nf 4/1 5/1 6/1\n"
+                 "# b follows\nusemtl blue\no b\nv 0 0 1\nl 7 7\n"},
+        EditCase{"CopyStatesTheStylesItsElementsNeed",
+                 "o a\nv 0 0 0\nusemtl red\ng top\ns 1\np 1\nusemtl blue\ng\ns off\np 1\n",
+                 CopyFirst,
+                 "o a\nv 0 0 0\nusemtl red\ng top\ns 1\np 1\nusemtl blue\ng\ns off\np 1\n"
+                 "o copy\nv 9 9 9\nusemtl red\ng top\ns 1\np 2\nusemtl blue\ng\ns off\np 2\n"},
+        EditCase{"StyleInEffectIsRestoredAfterANewObject", "usemtl blue\no a\nv 0 0 0\np 1\n",
+                 AddRedTriangle,
+                 "usemtl blue\no a\nv 0 0 0\np 1\no red\nv 0 0 0\nv 0 0 0\nv 0 0 0\n"
+                 "usemtl red\nf 2 3 4\nusemtl blue\n"},
+        EditCase{"FreeFormKeepsItsVertexNumbersAndNewObjectsGoLast",
+                 "o a\nv 0 0 0\np 1\ncurv 0 1 1 1\no b\nv 1 1 1\n", CopyFirst,
+                 "o a\nv 0 0 0\np 1\ncurv 0 1 1 1\no b\nv 1 1 1\no copy\nv 9 9 9\np 3\n"},
+        EditCase{"RemovedObjectLeavesOutOnlyItsOwnLines",
+                 "o a\nv 0 0 0\nvn 0 0 1\np 1\no b\nv 1 1 1\np 2//1\n", RemoveFirst,
+                 "vn 0 0 1\no b\nv 1 1 1\np 1//1\n"},
+        EditCase{"DefaultObjectGetsAnObjectLineOnlyWhenRenamed", "v 0 0 0\np 1\n", RenameFirst,
+                 "o head\nv 0 0 0\np 1\n"},
+        EditCase{"ElementWithoutMaterialAfterOneIsRefused", "o a\nv 0 0 0\np 1\nusemtl red\np 1\n",
+                 CopyFirst,
+                 "out.obj: object 'copy' has elements without a material where one is in effect, "
+                 "which OBJ cannot express"},
+        EditCase{"ElementsAddedToAnObjectOfTheFileAreRefused", "o a\nv 0 0 0\n", GrowFirst,
+                 "out.obj: object 'a' gained vertices or elements after it was read, which have "
+                 "no place in the file"}),
+    [](const ::testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ObjWriterTest, MaterialLibrariesAreNamedFromTheOutputsFolder) {
   refhost::Document& document = referenceHost().NewDocument();
