@@ -5,8 +5,9 @@ namespace refhost {
 void ElementList::Add(const std::vector<Corner>& corners, const SurfaceStyle& style) {
   for (const Corner& corner : corners) {
     vertices_.push_back(corner.vertex);
-    AddToChannel(textures_, corner.texture);
-    AddToChannel(normals_, corner.normal);
+    // Most meshes have no texture or normal indices: they cost no call.
+    if (corner.texture >= 0 || !textures_.empty()) AddToChannel(textures_, corner.texture);
+    if (corner.normal >= 0 || !normals_.empty()) AddToChannel(normals_, corner.normal);
   }
   ends_.push_back(vertices_.size());
   styles_.push_back(style);
