@@ -5,9 +5,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Without a trailing separator, so that "a/" and "a" compare equal.
+// Without a trailing separator, so that "a/" and "a" compare equal. The
+// folder of a bare file name is empty, which fs::absolute refuses.
 fs::path Absolute(const fs::path& folder) {
-  const fs::path normal = fs::absolute(folder).lexically_normal();
+  const fs::path normal = fs::absolute(folder.empty() ? fs::path(".") : folder).lexically_normal();
   return normal.has_filename() ? normal : normal.parent_path();
 }
 

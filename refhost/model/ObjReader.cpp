@@ -90,7 +90,8 @@ class ObjParser {
     if (keyword == "vn") return ParseNormal(tokens, line);
     if (keyword == "l") return ParseElement(tokens, ElementKind::Line);
     if (keyword == "p") return ParseElement(tokens, ElementKind::Point);
-    if (keyword == "o") return StartObject(std::string(tokens.Rest()), Kind::NamedObject);
+    if (keyword == "o")
+      return StartObject(std::string(ObjectNameOn(line)), Kind::NamedObject, line);
     if (keyword == "usemtl") return SetMaterial(tokens, line);
     if (keyword == "g") return SetGroup(tokens, line);
     if (keyword == "s") return SetSmoothing(tokens, line);
@@ -99,10 +100,13 @@ class ObjParser {
     Keep(Kind::Text, line);
   }
 
-  void StartObject(std::string name, Kind kind) {
+  // An o line is kept, so that it comes back as it was while the name stays.
+  void StartObject(std::string name, Kind kind, std::string_view line = {}) {
     object_ = &document_.AddObject(std::move(name));
     references_.StartObject(object_->name());
-    file_.statements.push_back({kind, ElementKind::Face, object_->uniqueID()});
+    const std::size_t offset =
+        line.empty() ? 0 : static_cast<std::size_t>(line.data() - text_.data());
+    file_.statements.push_back({kind, ElementKind::Face, object_->uniqueID(), offset, line.size()});
   }
 
   Object& CurrentObject() {

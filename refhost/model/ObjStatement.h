@@ -19,7 +19,7 @@ struct ObjStatement {
     Material,         // usemtl, g and s lines, kept as they were; `number` is
     Group,            // the material, group or smoothing group they set
     Smoothing,
-    NamedObject,    // an o line; `number` is the object's unique ID
+    NamedObject,    // an o line, kept; `number` is the object's unique ID
     UnnamedObject,  // where the object of elements before any o line began
     Vertices,       // `number` v lines of the current object in a row
     Elements,       // `number` lines of `element` kind in a row

@@ -30,4 +30,12 @@ inline bool IsObjBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
 
+// The name an "o" line gives: all of it after the keyword, comment included,
+// without surrounding blanks.
+inline std::string_view ObjectNameOn(std::string_view line) {
+  ObjTokens tokens(line);
+  tokens.Next();
+  return tokens.Rest();
+}
+
 }  // namespace refhost

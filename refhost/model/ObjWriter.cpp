@@ -92,16 +92,21 @@ class ObjFormatter {
     text_.EndLine();
   }
 
-  // The file's objects keep their o line, or their lack of one while they
-  // keep the name they were given for it.
+  // The file's objects keep their o line as it was while they keep the name
+  // it gave them, and their lack of one while they keep the name they were
+  // given for it.
   void StartReadObject(const ObjStatement& statement) {
     FinishReadObject();
     readObject_ = document_.FindByUniqueID(statement.number);
     cursors_ = {};
     readBase_ = lines_.verticesWritten();
     if (readObject_ == nullptr) return;
-    if (statement.kind == Kind::NamedObject || readObject_->name() != file_.defaultObjectName)
-      WriteName(*readObject_);
+    const bool named = statement.kind == Kind::NamedObject;
+    if (named && readObject_->name() == ObjectNameOn(TextOf(statement))) {
+      text_.Append(TextOf(statement));
+      return text_.EndLine();
+    }
+    if (named || readObject_->name() != file_.defaultObjectName) WriteName(*readObject_);
   }
 
   // Elements added to an object of the file would have no place among its lines.

@@ -191,6 +191,8 @@ struct EditCase {
   const char* output;  // or, for an edit that OBJ cannot store, the message
 };
 
+void PrintTo(const EditCase& edit, std::ostream* out) { *out << edit.name; }
+
 class ObjEditedWriteTest : public ObjWriterTest, public ::testing::WithParamInterface<EditCase> {
  protected:
   std::string Write() {
@@ -216,9 +218,13 @@ TEST_P(ObjEditedWriteTest, FileComesBackWithTheDocumentsChanges) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ObjEditedWriteTest,
     ::testing::Values(
-        EditCase{"CrlfLineEndsAndCommentsStay",
-                 "# head\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\nvp 0.5", NoEdit,
-                 "# head\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\nvp 0.5\r\n"},
+        EditCase{"CrlfLineEndsCommentsAndLibrariesStay",
+                 "# head\r\nmtllib a.mtl\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\nvp 0.5",
+                 NoEdit,
+                 "# head\r\nmtllib a.mtl\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\n"
+                 "vp 0.5\r\n"},
+        EditCase{"UnchangedNameComesBackEvenWhereOBJCouldNotStoreIt", "o a\rb\nv 0 0 0\n", NoEdit,
+                 "o a\rb\nv 0 0 0\n"},
         EditCase{"CopyFollowsItsBaseAndLaterNumbersMove",
                  "vt 0 0\no a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl red\nf 1/1 2/1 3/1\n"
                  "# b follows\nusemtl blue\no b\nv 0 0 1\nl -1 4\n",
