@@ -52,6 +52,8 @@ void Object::SetExtras(int index, const VertexExtras& extras) {
   extras_[index] = extras;
 }
 
+const std::vector<VertexExtras>& Object::extras() const { return extras_; }
+
 int Object::RefCount(int index) const { return refCounts_.at(index); }
 
 const ElementList& Object::elements(ElementKind kind) const {

@@ -44,6 +44,8 @@ class Object {
   // Extras and SetExtras throw std::out_of_range for a bad index.
   const VertexExtras& Extras(int index) const;
   void SetExtras(int index, const VertexExtras& extras);
+  // One per vertex, or empty while no vertex has extras.
+  const std::vector<VertexExtras>& extras() const;
 
   // Number of element corners (of faces, lines and points) that use the
   // vertex; 0 for one that nothing uses.

@@ -7,8 +7,8 @@ namespace {
 
 constexpr std::uint64_t kProgressStep = 1 << 20;
 
-const char* KeywordOf(ElementKind kind) {
-  static constexpr const char* kKeywords[] = {"f", "l", "p"};
+char KeywordOf(ElementKind kind) {
+  static constexpr char kKeywords[] = {'f', 'l', 'p'};
   return kKeywords[static_cast<int>(kind)];
 }
 
@@ -33,16 +33,28 @@ ObjElementLines::ObjElementLines(ObjLineBuffer& text, const Document& document, 
       progress_(progress),
       total_(CountLines(document)) {}
 
-void ObjElementLines::WriteVertex(const Object& object, int index) {
-  const MQPoint& point = object.Vertex(index);
-  text_.Append('v');
-  text_.AppendFloat(point.x);
-  text_.AppendFloat(point.y);
-  text_.AppendFloat(point.z);
-  const VertexExtras& extras = object.Extras(index);
-  for (int extra = 0; extra < extras.count; ++extra) text_.AppendFloat(extras.values[extra]);
-  ++verticesWritten_;
-  Advance();
+void ObjElementLines::WriteVertices(const Object& object, int first, int count,
+                                    std::string_view comment) {
+  const std::vector<MQPoint>& points = object.vertices();
+  const std::vector<VertexExtras>& extras = object.extras();
+  for (int index = first; index < first + count; ++index) {
+    text_.Append('v');
+    text_.AppendFloat(points[index].x);
+    text_.AppendFloat(points[index].y);
+    text_.AppendFloat(points[index].z);
+    const int extraCount = extras.empty() ? 0 : extras[index].count;
+    for (int extra = 0; extra < extraCount; ++extra) text_.AppendFloat(extras[index].values[extra]);
+    EndLine(index + 1 == first + count, comment);
+  }
+  verticesWritten_ += static_cast<std::uint64_t>(count);
+}
+
+void ObjElementLines::WriteElements(ElementKind kind, const ElementList& list, int first, int count,
+                                    std::uint64_t base, std::string_view comment) {
+  for (int index = first; index < first + count; ++index) {
+    WriteElement(kind, list, index, base);
+    EndLine(index + 1 == first + count, comment);
+  }
 }
 
 void ObjElementLines::WriteElement(ElementKind kind, const ElementList& list, int index,
@@ -59,6 +71,14 @@ void ObjElementLines::WriteElement(ElementKind kind, const ElementList& list, in
     text_.Append('/');
     AppendReference(corner.normal, file_.normals, "normal");
   }
+}
+
+void ObjElementLines::EndLine(bool last, std::string_view comment) {
+  if (last && !comment.empty()) {
+    text_.Append(' ');
+    text_.Append(comment);
+  }
+  text_.EndLine();
   Advance();
 }
 

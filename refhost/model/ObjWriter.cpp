@@ -47,13 +47,9 @@ class ObjFormatter {
       case Kind::UnnamedObject:
         return StartReadObject(statement);
       case Kind::Vertices:
-        return WriteRun(statement, [&] { lines_.WriteVertex(*readObject_, cursors_.vertices++); });
+        return WriteVertexRun(statement);
       case Kind::Elements:
-        return WriteRun(statement, [&] {
-          const ElementList& list = readObject_->elements(statement.element);
-          lines_.WriteElement(statement.element, list, cursors_.OfKind(statement.element)++,
-                              readBase_);
-        });
+        return WriteElementRun(statement);
       case Kind::Material:
         running_.material = statement.number;
         break;
@@ -109,28 +105,42 @@ class ObjFormatter {
     if (named || readObject_->name() != file_.defaultObjectName) WriteName(*readObject_);
   }
 
-  // Elements added to an object of the file would have no place among its lines.
+  // Vertices or elements added to an object of the file, or taken from it,
+  // would have no place among its lines.
   void FinishReadObject() const {
     if (readObject_ == nullptr) return;
-    bool complete = cursors_.vertices == readObject_->VertexCount();
+    bool same = cursors_.vertices == readObject_->VertexCount();
     for (ElementKind kind : kElementKinds)
-      complete = complete && cursors_.OfKind(kind) == readObject_->elements(kind).Count();
-    if (!complete)
-      throw ModelFileError(outputName_, "object " + Quoted(readObject_->name()) +
-                                            " gained vertices or elements after it was read, "
-                                            "which have no place in the file");
+      same = same && cursors_.OfKind(kind) == readObject_->elements(kind).Count();
+    if (!same) FailChangedElements();
   }
 
-  // A run of one object's lines; the comment kept with the run ends its last
-  // line. An object taken out of the document leaves its lines out.
-  template <class WriteOne>
-  void WriteRun(const ObjStatement& run, WriteOne writeOne) {
+  void CheckRun(int cursor, const ObjStatement& run, int available) const {
+    if (cursor + run.number > available) FailChangedElements();
+  }
+
+  [[noreturn]] void FailChangedElements() const {
+    throw ModelFileError(outputName_, "object " + Quoted(readObject_->name()) +
+                                          " changed its vertices or elements after it was read, "
+                                          "which have no place in the file");
+  }
+
+  // A run of one object's lines. An object taken out of the document leaves
+  // its lines out.
+  void WriteVertexRun(const ObjStatement& run) {
     if (readObject_ == nullptr) return;
-    for (int written = 1; written <= run.number; ++written) {
-      writeOne();
-      if (written == run.number) AppendComment(TextOf(run));
-      text_.EndLine();
-    }
+    CheckRun(cursors_.vertices, run, readObject_->VertexCount());
+    lines_.WriteVertices(*readObject_, cursors_.vertices, run.number, TextOf(run));
+    cursors_.vertices += run.number;
+  }
+
+  void WriteElementRun(const ObjStatement& run) {
+    if (readObject_ == nullptr) return;
+    const ElementList& list = readObject_->elements(run.element);
+    int& cursor = cursors_.OfKind(run.element);
+    CheckRun(cursor, run, list.Count());
+    lines_.WriteElements(run.element, list, cursor, run.number, readBase_, TextOf(run));
+    cursor += run.number;
   }
 
   void WriteNewObjects(std::size_t slot) {
@@ -144,16 +154,12 @@ class ObjFormatter {
   void WriteNewObject(const Object& object) {
     WriteName(object);
     const std::uint64_t base = lines_.verticesWritten();
-    for (int index = 0; index < object.VertexCount(); ++index) {
-      lines_.WriteVertex(object, index);
-      text_.EndLine();
-    }
+    lines_.WriteVertices(object, 0, object.VertexCount());
     for (ElementKind kind : kElementKinds) {
       const ElementList& list = object.elements(kind);
       for (int index = 0; index < list.Count(); ++index) {
         WriteStyle(list.StyleOf(index), object);
-        lines_.WriteElement(kind, list, index, base);
-        text_.EndLine();
+        lines_.WriteElements(kind, list, index, 1, base);
       }
     }
   }

@@ -254,8 +254,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "out.obj: object 'copy' has elements without a material where one is in effect, "
                  "which OBJ cannot express"},
         EditCase{"ElementsAddedToAnObjectOfTheFileAreRefused", "o a\nv 0 0 0\n", GrowFirst,
-                 "out.obj: object 'a' gained vertices or elements after it was read, which have "
-                 "no place in the file"}),
+                 "out.obj: object 'a' changed its vertices or elements after it was read, which "
+                 "have no place in the file"}),
     [](const ::testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ObjWriterTest, MaterialLibrariesAreNamedFromTheOutputsFolder) {
