@@ -1,26 +1,50 @@
 // The reference host's OBJ reader over any bytes: it either reads the text
-// into objects whose faces all point at their own vertices, or throws its
-// own error naming the line.
+// into objects whose elements all point at their own vertices, or throws its
+// own error naming the line. What it reads, the writer writes back as text
+// that reads again into the same objects.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "fuzz/FuzzCheck.h"
 #include "refhost/Host.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
+#include "refhost/model/ObjWriter.h"
 
 namespace {
 
-void CheckFacesInRange(const refhost::Document& document) {
+void CheckElementsInRange(const refhost::Document& document) {
   for (int i = 0; i < document.ObjectCount(); ++i) {
     const refhost::Object* object = document.ObjectAt(i);
     Check(object != nullptr, "the reader leaves no empty position");
-    for (const refhost::Face& face : object->faces()) {
-      Check(face.vertices.size() >= 3, "a face has three corners or more");
-      for (int vertex : face.vertices)
-        Check(object->HasVertex(vertex), "a face uses its own object's vertices");
+    for (refhost::ElementKind kind : refhost::kElementKinds) {
+      const refhost::ElementList& elements = object->elements(kind);
+      for (int element = 0; element < elements.Count(); ++element) {
+        Check(elements.CornersOf(element).size() >= 1, "an element has a corner or more");
+        for (refhost::Corner corner : elements.CornersOf(element))
+          Check(object->HasVertex(corner.vertex), "an element uses its own object's vertices");
+      }
     }
   }
+}
+
+bool SameCounts(const refhost::Object& a, const refhost::Object& b) {
+  bool same = a.name() == b.name() && a.VertexCount() == b.VertexCount();
+  for (refhost::ElementKind kind : refhost::kElementKinds)
+    same = same && a.elements(kind).Count() == b.elements(kind).Count();
+  return same;
+}
+
+void CheckWrittenTextReadsAgain(const refhost::Document& document, const refhost::ObjFile& file) {
+  std::string written;
+  refhost::WriteObj(document, file, "fuzz.obj", [&](std::string_view bytes) { written += bytes; });
+  refhost::Document& again = refhost::Host::Instance().NewDocument();
+  refhost::ParseObj(written, "fuzz.obj", "fuzz", again);
+  Check(again.ObjectCount() == document.ObjectCount(), "the written text holds every object");
+  for (int i = 0; i < document.ObjectCount(); ++i)
+    Check(SameCounts(*document.ObjectAt(i), *again.ObjectAt(i)),
+          "an object reads back with its name, vertices and elements");
 }
 
 }  // namespace
@@ -29,13 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   refhost::Host& host = refhost::Host::Instance();
   host.Reset();
   refhost::Document& document = host.NewDocument();
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  refhost::ObjFile file;
+  bool read = true;
   try {
-    refhost::ParseObj(text, "fuzz.obj", "fuzz", document);
+    file = refhost::ParseObj(std::string(reinterpret_cast<const char*>(data), size), "fuzz.obj",
+                             "fuzz", document);
   } catch (const refhost::ModelFileError&) {
     // A flaw reported as the reader promises; what was read before it stays.
+    read = false;
   }
-  CheckFacesInRange(document);
+  CheckElementsInRange(document);
+  // Outside the catch: an error while writing or reading the output is a finding.
+  if (read) CheckWrittenTextReadsAgain(document, file);
   host.Reset();
   return 0;
 }

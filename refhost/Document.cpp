@@ -65,4 +65,9 @@ void Document::Remove(Object& object) {
 int Document::currentIndex() const { return currentIndex_; }
 void Document::SetCurrentIndex(int index) { currentIndex_ = index; }
 
+NameTable& Document::materials() { return materials_; }
+const NameTable& Document::materials() const { return materials_; }
+NameTable& Document::groups() { return groups_; }
+const NameTable& Document::groups() const { return groups_; }
+
 }  // namespace refhost

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "refhost/NameTable.h"
 #include "refhost/Object.h"
 #include "refhost/RefhostApi.h"
 
@@ -44,11 +45,19 @@ class REFHOST_API Document {
   int currentIndex() const;
   void SetCurrentIndex(int index);
 
+  // The names that elements' styles refer to by number.
+  NameTable& materials();
+  const NameTable& materials() const;
+  NameTable& groups();
+  const NameTable& groups() const;
+
  private:
   Host& host_;
   int serial_;
   std::vector<Object*> positions_;
   int currentIndex_ = -1;
+  NameTable materials_;
+  NameTable groups_;
 };
 
 }  // namespace refhost

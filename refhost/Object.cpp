@@ -13,9 +13,9 @@ Object::Object(int uniqueID, const Object& source)
     : uniqueID_(uniqueID),
       name_(source.name_),
       vertices_(source.vertices_),
+      extras_(source.extras_),
       refCounts_(source.refCounts_),
-      faces_(source.faces_),
-      textureCoords_(source.textureCoords_),
+      elements_(source.elements_),
       visible_(source.visible_),
       intValues_(source.intValues_) {}
 
@@ -31,6 +31,7 @@ void Object::SetVertex(int index, const MQPoint& point) { vertices_.at(index) = 
 int Object::AddVertex(const MQPoint& point) {
   vertices_.push_back(point);
   refCounts_.push_back(0);
+  if (!extras_.empty()) extras_.emplace_back();
   return VertexCount() - 1;
 }
 
@@ -38,33 +39,42 @@ const std::vector<MQPoint>& Object::vertices() const { return vertices_; }
 
 bool Object::HasVertex(int index) const { return index >= 0 && index < VertexCount(); }
 
+const VertexExtras& Object::Extras(int index) const {
+  static const VertexExtras kNone;
+  if (!HasVertex(index)) throw std::out_of_range("no such vertex");
+  return extras_.empty() ? kNone : extras_[index];
+}
+
+void Object::SetExtras(int index, const VertexExtras& extras) {
+  if (!HasVertex(index)) throw std::out_of_range("no such vertex");
+  if (extras_.empty() && extras.count == 0) return;
+  extras_.resize(vertices_.size());
+  extras_[index] = extras;
+}
+
+const std::vector<VertexExtras>& Object::extras() const { return extras_; }
+
 int Object::RefCount(int index) const { return refCounts_.at(index); }
-const std::vector<Face>& Object::faces() const { return faces_; }
 
-void Object::AddFace(Face face) {
-  CheckFace(face);
-  for (int vertex : face.vertices) ++refCounts_[vertex];
-  faces_.push_back(std::move(face));
+const ElementList& Object::elements(ElementKind kind) const {
+  return elements_[static_cast<int>(kind)];
 }
 
-void Object::CheckFace(const Face& face) const {
-  for (int vertex : face.vertices) {
-    if (!HasVertex(vertex)) throw std::out_of_range("face corner names no vertex");
-  }
-  if (face.textureCoords.empty()) return;
-  if (face.textureCoords.size() != face.vertices.size())
-    throw std::invalid_argument("a textured face needs one texture coordinate per corner");
-  for (int uv : face.textureCoords) {
-    if (uv < 0 || uv >= static_cast<int>(textureCoords_.size()))
-      throw std::out_of_range("face corner names no texture coordinate");
-  }
+const ElementList& Object::faces() const { return elements(ElementKind::Face); }
+
+void Object::AddElement(ElementKind kind, const std::vector<Corner>& corners,
+                        const SurfaceStyle& style) {
+  CheckCorners(corners);
+  for (const Corner& corner : corners) ++refCounts_[corner.vertex];
+  elements_[static_cast<int>(kind)].Add(corners, style);
 }
 
-const std::vector<std::array<float, 2>>& Object::textureCoords() const { return textureCoords_; }
-
-int Object::AddTextureCoord(std::array<float, 2> uv) {
-  textureCoords_.push_back(uv);
-  return static_cast<int>(textureCoords_.size()) - 1;
+void Object::CheckCorners(const std::vector<Corner>& corners) const {
+  const auto count = vertices_.size();
+  for (const Corner& corner : corners) {
+    if (static_cast<std::size_t>(corner.vertex) >= count)
+      throw std::out_of_range("element corner names no vertex");
+  }
 }
 
 std::uint32_t Object::visible() const { return visible_; }

@@ -2,23 +2,19 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "abi/HostApi.h"
+#include "refhost/ElementList.h"
 #include "refhost/RefhostApi.h"
+#include "refhost/VertexExtras.h"
 
 namespace refhost {
 
 class Document;
-
-// A polygon: indices into its object's vertices and, when the face carries
-// texture coordinates, as many indices into the object's texture coordinates.
-struct Face {
-  std::vector<int> vertices;
-  std::vector<int> textureCoords;
-};
 
 // A host object. It lives as long as the Host that made it, whether or not a
 // document holds it, so references handed to a plug-in never dangle.
@@ -46,16 +42,21 @@ class REFHOST_API Object {
   const std::vector<MQPoint>& vertices() const;
   bool HasVertex(int index) const;
 
-  // Number of face corners that use the vertex; 0 for an unused one.
-  int RefCount(int index) const;
-  const std::vector<Face>& faces() const;
-  // Appends a face; throws std::out_of_range unless every index is in range
-  // and std::invalid_argument when its texture coordinates do not match its
-  // corners.
-  void AddFace(Face face);
+  // Extras and SetExtras throw std::out_of_range for a bad index.
+  const VertexExtras& Extras(int index) const;
+  void SetExtras(int index, const VertexExtras& extras);
+  // One per vertex, or empty while no vertex has extras.
+  const std::vector<VertexExtras>& extras() const;
 
-  const std::vector<std::array<float, 2>>& textureCoords() const;
-  int AddTextureCoord(std::array<float, 2> uv);
+  // Number of element corners (of faces, lines and points) that use the
+  // vertex; 0 for one that nothing uses.
+  int RefCount(int index) const;
+  const ElementList& elements(ElementKind kind) const;
+  const ElementList& faces() const;
+  // Appends an element; throws std::out_of_range unless every corner names a
+  // vertex of this object.
+  void AddElement(ElementKind kind, const std::vector<Corner>& corners,
+                  const SurfaceStyle& style = {});
 
   std::uint32_t visible() const;
   void SetVisible(std::uint32_t visible);
@@ -73,17 +74,18 @@ class REFHOST_API Object {
  private:
   friend class Document;
   void PlaceIn(Document* document, int index);
-  void CheckFace(const Face& face) const;
+  void CheckCorners(const std::vector<Corner>& corners) const;
 
   int uniqueID_;
   Document* document_ = nullptr;
   int index_ = -1;
   std::string name_;
   std::vector<MQPoint> vertices_;
-  // Kept beside the faces so that the per-vertex query costs one load.
+  // Empty while no vertex has extras.
+  std::vector<VertexExtras> extras_;
+  // Kept beside the elements so that the per-vertex query costs one load.
   std::vector<int> refCounts_;
-  std::vector<Face> faces_;
-  std::vector<std::array<float, 2>> textureCoords_;
+  std::array<ElementList, std::size(kElementKinds)> elements_;
   // All bits set: shown, as a new object in the host is.
   std::uint32_t visible_ = 0xFFFFFFFFu;
   std::map<int, int> intValues_;

@@ -24,3 +24,12 @@ if ((status != 0)); then
   exit "$status"
 fi
 echo "demo: the merged model is in $output"
+
+# Everything the sample holds comes back, plus the new object's statements.
+statements() {
+  awk 'NF { kind = ($1 ~ /^#/) ? "#" : $1; count[kind]++ }
+       END { for (kind in count) print kind, count[kind] }' "$1" | sort
+}
+echo "== statements by kind: samples/face.obj, then $output"
+join -a 1 -a 2 -e 0 -o 0,1.2,2.2 <(statements samples/face.obj) <(statements "$output") |
+  awk '{ printf "  %-7s %5d %5d\n", $1, $2, $3 }'

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "refhost/Document.h"
 
@@ -35,12 +36,15 @@ inline refhost::Object& AddGridMesh(refhost::Document& document, std::string nam
     object.AddVertex(
         MQPoint{column * 0.01f, row * 0.01f, Noise(static_cast<std::uint32_t>(index))});
   }
+  std::vector<refhost::Corner> face(4);
   for (int row = 0; row + 1 < rows; ++row) {
     for (int column = 0; column + 1 < kGridColumns; ++column) {
       const int corner = row * kGridColumns + column;
-      refhost::Face face;
-      face.vertices = {corner, corner + 1, corner + kGridColumns + 1, corner + kGridColumns};
-      object.AddFace(std::move(face));
+      face[0].vertex = corner;
+      face[1].vertex = corner + 1;
+      face[2].vertex = corner + kGridColumns + 1;
+      face[3].vertex = corner + kGridColumns;
+      object.AddElement(refhost::ElementKind::Face, face);
     }
   }
   return object;

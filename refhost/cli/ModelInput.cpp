@@ -3,7 +3,6 @@
 #include "refhost/cli/MemoryWatch.h"
 #include "refhost/cli/StandardStreams.h"
 #include "refhost/cli/TerminalProgress.h"
-#include "refhost/model/ObjReader.h"
 #include "refhost/widgets/MessageText.h"
 
 namespace refhost::cli {
@@ -12,12 +11,12 @@ std::string ModelName(const std::string& model) {
   return model == kStandardStream ? "stdin" : model;
 }
 
-void ReadModel(const std::string& model, Document& document) {
+std::unique_ptr<ModelFile> ReadModel(const std::string& model, Document& document) {
   const std::string name = ModelName(model);
-  NamingMemoryShortage(name, "reading the model", [&] {
-    if (model == kStandardStream) return ParseObj(ReadStandardInput(), name, name, document);
+  return NamingMemoryShortage(name, "reading the model", [&] {
+    if (model == kStandardStream) return ParseModel(ReadStandardInput(), name, document);
     TerminalProgress progress("reading " + Escaped(name));
-    ReadObjFile(model, document, &progress);
+    return ReadModelFile(model, document, &progress);
   });
 }
 

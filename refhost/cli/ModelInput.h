@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "refhost/Document.h"
+#include "refhost/model/ModelFile.h"
 
 namespace refhost::cli {
 
@@ -11,6 +13,6 @@ std::string ModelName(const std::string& model);
 
 // Reads the model file, or stdin for "-", into `document`, with progress on
 // a terminal; running out of memory names the model.
-void ReadModel(const std::string& model, Document& document);
+std::unique_ptr<ModelFile> ReadModel(const std::string& model, Document& document);
 
 }  // namespace refhost::cli

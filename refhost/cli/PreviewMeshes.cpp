@@ -20,6 +20,16 @@ float Distance(const MQPoint& a, const MQPoint& b) {
   return static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz));
 }
 
+// The elements' vertex indices, one after another, and where each starts.
+void CopyElements(const ElementList& elements, std::vector<int>& corners,
+                  std::vector<int>& starts) {
+  starts.push_back(0);
+  for (int element = 0; element < elements.Count(); ++element) {
+    for (const Corner& corner : elements.CornersOf(element)) corners.push_back(corner.vertex);
+    starts.push_back(static_cast<int>(corners.size()));
+  }
+}
+
 std::string Percent(double weight) {
   char text[32];
   const auto end = std::to_chars(text, text + sizeof text, weight, std::chars_format::general, 6);
@@ -57,11 +67,10 @@ preview::PreviewMesh MeshOf(const Object& object, std::string label, const Objec
   mesh.label = std::move(label);
   mesh.positions.reserve(object.vertices().size());
   for (const MQPoint& point : object.vertices()) mesh.positions.push_back(Position(point));
-  mesh.faceStarts.push_back(0);
-  for (const Face& face : object.faces()) {
-    mesh.faceCorners.insert(mesh.faceCorners.end(), face.vertices.begin(), face.vertices.end());
-    mesh.faceStarts.push_back(static_cast<int>(mesh.faceCorners.size()));
-  }
+  CopyElements(object.elements(ElementKind::Face), mesh.faceCorners, mesh.faceStarts);
+  CopyElements(object.elements(ElementKind::Line), mesh.lineCorners, mesh.lineStarts);
+  std::vector<int> pointStarts;
+  CopyElements(object.elements(ElementKind::Point), mesh.points, pointStarts);
   if (reference != nullptr && reference->VertexCount() == object.VertexCount()) {
     mesh.heat.reserve(object.vertices().size());
     for (int v = 0; v < object.VertexCount(); ++v)

@@ -15,7 +15,7 @@
 #include "refhost/cli/PreviewMeshes.h"
 #include "refhost/cli/StandardStreams.h"
 #include "refhost/cli/TerminalProgress.h"
-#include "refhost/model/ObjWriter.h"
+#include "refhost/model/ModelFile.h"
 #include "refhost/widgets/MessageText.h"
 
 namespace refhost::cli {
@@ -101,16 +101,16 @@ int RunMenuCommand(const HostedPlugin& plugin, const RunOptions& options, Docume
   });
 }
 
-void WriteModel(const Document& document, const std::string& output) {
+void WriteModel(const Document& document, const ModelFile& model, const std::string& output) {
   if (output == kStandardStream) {
     return NamingMemoryShortage(kStandardOutputName, "writing the document", [&] {
-      WriteObj(document, kStandardOutputName, WriteStandardOutput);
+      model.WriteTo(document, kStandardOutputName, WriteStandardOutput, nullptr);
       FlushStandardOutput();
     });
   }
   NamingMemoryShortage(output, "writing the document", [&] {
     TerminalProgress progress("writing " + Escaped(output));
-    WriteObjFile(document, output, &progress);
+    model.Write(document, output, &progress);
   });
 }
 
@@ -127,7 +127,7 @@ int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& er
   HostedPlugin plugin(options.plugin);
   RequireMenuCommand(plugin, options);
   Document& document = Host::Instance().NewDocument();
-  ReadModel(options.model, document);
+  const std::unique_ptr<ModelFile> model = ReadModel(options.model, document);
   document.SetCurrentIndex(FindObject(document, options));
   const Object& base = *document.ObjectAt(document.currentIndex());
 
@@ -140,7 +140,7 @@ int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& er
     return kExitUnchanged;
   }
   RequireFinitePositions(document, nonFiniteBefore, name);
-  WriteModel(document, output);
+  WriteModel(document, *model, output);
   ReportAdded(document, before, report);
   report << "Wrote the document (" << ObjectsOf(document).size() << " objects) to "
          << (output == kStandardStream ? kStandardOutputName : Escaped(output)) << ".\n";

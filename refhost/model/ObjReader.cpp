@@ -1,66 +1,69 @@
 #include "refhost/model/ObjReader.h"
 
-#include <array>
-#include <charconv>
+#include <climits>
 #include <cstring>
-#include <system_error>
 #include <utility>
+#include <vector>
 
 #include "refhost/model/ModelFileError.h"
+#include "refhost/model/ObjNumbers.h"
+#include "refhost/model/ObjReferences.h"
 #include "refhost/model/ObjTokens.h"
 #include "refhost/model/WholeFile.h"
 
 namespace refhost {
 namespace {
 
+using Kind = ObjStatement::Kind;
+
 constexpr std::size_t kProgressStep = 8 << 20;
 
-// A message quotes no more of a word than a reader takes in at a glance.
-constexpr std::size_t kLongestQuote = 40;
-std::string Quoted(std::string_view text) {
-  return "'" + std::string(text.substr(0, kLongestQuote)) +
-         (text.size() > kLongestQuote ? "...'" : "'");
+// Free-form statements whose arguments number vertices.
+constexpr std::string_view kVertexNumberingKeywords[] = {"curv", "surf", "bzp",
+                                                         "bsp",  "cdc",  "cdp"};
+
+bool NumbersVertices(std::string_view keyword) {
+  for (std::string_view numbering : kVertexNumberingKeywords)
+    if (keyword == numbering) return true;
+  return false;
 }
 
-// One numbered kind of OBJ element ("v" or "vt"): how many the file has
-// defined so far and where the current object's own ones begin.
-struct Numbering {
-  const char* noun;    // "vertex"
-  const char* plural;  // "vertices"
-  long long defined = 0;
-  long long objectStart = 0;
-};
-
-std::string DefinedCount(const Numbering& numbering) {
-  if (numbering.defined == 1) return std::string("1 ") + numbering.noun + " is defined";
-  return std::to_string(numbering.defined) + " " + numbering.plural + " are defined";
+int LeastCorners(ElementKind kind) {
+  return kind == ElementKind::Face ? 3 : kind == ElementKind::Line ? 2 : 1;
 }
 
 class ObjParser {
  public:
-  ObjParser(std::string_view text, const std::string& fileName,
-            const std::string& defaultObjectName, Document& document, Progress* progress)
-      : text_(text),
+  ObjParser(ObjFile& file, const std::string& fileName, Document& document, Progress* progress)
+      : file_(file),
+        text_(file.text),
+        position_(fileName),
+        numbers_(position_),
+        references_(position_),
         fileName_(fileName),
-        defaultObjectName_(defaultObjectName),
         document_(document),
         progress_(progress) {}
 
   void Run() {
     RejectBinary();
+    if (FirstLineEndsWithCarriageReturn()) file_.lineEnd = "\r\n";
     std::size_t position = 0;
     std::size_t nextReport = kProgressStep;
     while (position < text_.size()) {
       std::size_t end = text_.find('\n', position);
       if (end == std::string_view::npos) end = text_.size();
-      ++line_;
-      ParseStatement(text_.substr(position, end - position));
+      position_.NextLine();
+      std::string_view content = text_.substr(position, end - position);
+      if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
+      ParseStatement(content);
       position = end + 1;
       if (progress_ != nullptr && position >= nextReport) {
         progress_->Advance(position, text_.size());
         nextReport = position + kProgressStep;
       }
     }
+    file_.textureCoords = references_.textureCoords();
+    file_.normals = references_.normals();
   }
 
  private:
@@ -73,161 +76,187 @@ class ObjParser {
     throw ModelFileError(fileName_, line, "not a text file: holds a NUL byte");
   }
 
+  bool FirstLineEndsWithCarriageReturn() const {
+    const std::size_t end = text_.find('\n');
+    return end != std::string_view::npos && end > 0 && text_[end - 1] == '\r';
+  }
+
   void ParseStatement(std::string_view line) {
     ObjTokens tokens(line);
     std::string_view keyword = tokens.Next();
     if (keyword == "v") return ParseVertex(tokens);
-    if (keyword == "vt") return ParseTextureCoord(tokens);
-    if (keyword == "f") return ParseFace(tokens);
-    if (keyword == "o") return StartObject(std::string(tokens.Rest()));
+    if (keyword == "f") return ParseElement(tokens, ElementKind::Face);
+    if (keyword == "vt") return ParseTextureCoord(tokens, line);
+    if (keyword == "vn") return ParseNormal(tokens, line);
+    if (keyword == "l") return ParseElement(tokens, ElementKind::Line);
+    if (keyword == "p") return ParseElement(tokens, ElementKind::Point);
+    if (keyword == "o")
+      return StartObject(std::string(ObjectNameOn(line)), Kind::NamedObject, line);
+    if (keyword == "usemtl") return SetMaterial(tokens, line);
+    if (keyword == "g") return SetGroup(tokens, line);
+    if (keyword == "s") return SetSmoothing(tokens, line);
+    if (keyword == "mtllib") return Keep(Kind::MaterialLibrary, line);
+    if (NumbersVertices(keyword)) file_.textNumbersVertices = true;
+    Keep(Kind::Text, line);
   }
 
-  void StartObject(std::string name) {
+  // An o line is kept, so that it comes back as it was while the name stays.
+  void StartObject(std::string name, Kind kind, std::string_view line = {}) {
     object_ = &document_.AddObject(std::move(name));
-    vertices_.objectStart = vertices_.defined;
-    textureCoords_.objectStart = textureCoords_.defined;
+    references_.StartObject(object_->name());
+    const std::size_t offset =
+        line.empty() ? 0 : static_cast<std::size_t>(line.data() - text_.data());
+    file_.statements.push_back({kind, ElementKind::Face, object_->uniqueID(), offset, line.size()});
   }
 
   Object& CurrentObject() {
-    if (object_ == nullptr) StartObject(defaultObjectName_);
+    if (object_ == nullptr) StartObject(file_.defaultObjectName, Kind::UnnamedObject);
     return *object_;
   }
 
   void ParseVertex(ObjTokens& tokens) {
     MQPoint point{};
-    point.x = ParseCoordinate(tokens.Next(), "vertex", 3);
-    point.y = ParseCoordinate(tokens.Next(), "vertex", 3);
-    point.z = ParseCoordinate(tokens.Next(), "vertex", 3);
-    SkipExtraNumbers(tokens);
-    CurrentObject().AddVertex(point);
-    ++vertices_.defined;
-  }
-
-  void ParseTextureCoord(ObjTokens& tokens) {
-    std::array<float, 2> uv{};
-    uv[0] = ParseCoordinate(tokens.Next(), "texture coordinate", 1);
-    std::string_view v = tokens.Next();
-    if (!v.empty()) uv[1] = ParseFloat(v);
-    SkipExtraNumbers(tokens);
-    CurrentObject().AddTextureCoord(uv);
-    ++textureCoords_.defined;
-  }
-
-  // Homogeneous weights and vertex colours are checked but not kept.
-  void SkipExtraNumbers(ObjTokens& tokens) const {
-    for (std::string_view word = tokens.Next(); !word.empty(); word = tokens.Next())
-      ParseFloat(word);
-  }
-
-  float ParseCoordinate(std::string_view word, const char* what, int needed) const {
-    if (word.empty())
-      Fail(std::string(what) + " needs " + std::to_string(needed) + " number" +
-           (needed > 1 ? "s" : ""));
-    return ParseFloat(word);
-  }
-
-  float ParseFloat(std::string_view word) const {
-    const char* first = word.data();
-    const char* last = word.data() + word.size();
-    if (word.size() > 1 && word[0] == '+' && word[1] != '-') ++first;
-    float value = 0.0f;
-    auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range)
-      Fail("number " + Quoted(word) + " is outside the range of a 32-bit float");
-    if (error != std::errc() || end != last) Fail("malformed number " + Quoted(word));
-    return value;
-  }
-
-  void ParseFace(ObjTokens& tokens) {
+    point.x = numbers_.Coordinate(tokens.Next(), "vertex", 3);
+    point.y = numbers_.Coordinate(tokens.Next(), "vertex", 3);
+    point.z = numbers_.Coordinate(tokens.Next(), "vertex", 3);
+    const VertexExtras extras = numbers_.Extras(tokens);
     Object& object = CurrentObject();
-    Face face;
-    // Most faces are quads or triangles: one allocation each instead of three.
-    face.vertices.reserve(4);
-    int corners = 0;
-    for (std::string_view word = tokens.Next(); !word.empty(); word = tokens.Next()) {
-      ++corners;
-      ParseCorner(word, face);
+    const int index = object.AddVertex(point);
+    if (extras.count > 0) object.SetExtras(index, extras);
+    references_.CountVertex();
+    AppendRun(Kind::Vertices, ElementKind::Face, tokens.comment());
+  }
+
+  // Texture coordinates and normals are counted and checked, and their lines
+  // kept as text.
+  void ParseTextureCoord(ObjTokens& tokens, std::string_view line) {
+    numbers_.Check(tokens, "texture coordinate", 1);
+    references_.CountTextureCoord();
+    Keep(Kind::Text, line);
+  }
+
+  void ParseNormal(ObjTokens& tokens, std::string_view line) {
+    numbers_.Check(tokens, "normal", 3);
+    references_.CountNormal();
+    Keep(Kind::Text, line);
+  }
+
+  void ParseElement(ObjTokens& tokens, ElementKind kind) {
+    Object& object = CurrentObject();
+    corners_.clear();
+    for (std::string_view word = tokens.Next(); !word.empty(); word = tokens.Next())
+      corners_.push_back(references_.ReadCorner(word, kind));
+    CheckCorners(kind);
+    object.AddElement(kind, corners_, style_);
+    AppendRun(Kind::Elements, kind, tokens.comment());
+  }
+
+  void CheckCorners(ElementKind kind) const {
+    const int count = static_cast<int>(corners_.size());
+    const int least = LeastCorners(kind);
+    if (count < least)
+      Fail(std::string(NounOf(kind)) + " has " + std::to_string(count) + " corner" +
+           (count == 1 ? "" : "s") + ", but a " + NounOf(kind) + " needs at least " +
+           std::to_string(least));
+    int textured = 0;
+    int withNormal = 0;
+    for (const Corner& corner : corners_) {
+      textured += corner.texture >= 0;
+      withNormal += corner.normal >= 0;
     }
-    if (corners < 3)
-      Fail("face has " + std::to_string(corners) + " corner" + (corners == 1 ? "" : "s") +
-           ", but a face needs at least 3");
-    if (!face.textureCoords.empty() && face.textureCoords.size() != face.vertices.size())
-      Fail("face gives texture coordinates for some corners but not for all");
-    object.AddFace(std::move(face));
+    if (textured != 0 && textured != count)
+      Fail(std::string(NounOf(kind)) +
+           " gives texture coordinates for some corners but not for all");
+    if (withNormal != 0 && withNormal != count)
+      Fail(std::string(NounOf(kind)) + " gives normals for some corners but not for all");
   }
 
-  // "v", "v/vt", "v/vt/vn" or "v//vn"; the normal is checked but not kept.
-  void ParseCorner(std::string_view word, Face& face) const {
-    std::string_view parts[3];
-    int count = SplitCorner(word, parts);
-    long long normal = 0;
-    bool wellFormed = count == 1 || (count == 2 && !parts[1].empty()) ||
-                      (count == 3 && ParseInteger(parts[2], normal));
-    if (!wellFormed) Fail("malformed face corner " + Quoted(word));
-    face.vertices.push_back(Resolve(parts[0], vertices_, word));
-    if (count == 1 || parts[1].empty()) return;
-    if (face.textureCoords.empty()) face.textureCoords.reserve(face.vertices.capacity());
-    face.textureCoords.push_back(Resolve(parts[1], textureCoords_, word));
+  void SetMaterial(ObjTokens& tokens, std::string_view line) {
+    const std::string_view name = tokens.RemainingWords();
+    if (name.empty()) Fail("usemtl needs a material name");
+    style_.material = document_.materials().Intern(name);
+    Keep(Kind::Material, line, style_.material);
   }
 
-  // The corner's parts between slashes; 4 when there are too many.
-  static int SplitCorner(std::string_view word, std::string_view (&parts)[3]) {
-    int count = 0;
-    for (;;) {
-      std::size_t slash = word.find('/');
-      if (count == 3) return 4;
-      parts[count++] = word.substr(0, slash);
-      if (slash == std::string_view::npos) return count;
-      word.remove_prefix(slash + 1);
+  // "g" alone returns to the default group.
+  void SetGroup(ObjTokens& tokens, std::string_view line) {
+    const std::string_view names = tokens.RemainingWords();
+    style_.group = names.empty() ? -1 : document_.groups().Intern(names);
+    Keep(Kind::Group, line, style_.group);
+  }
+
+  void SetSmoothing(ObjTokens& tokens, std::string_view line) {
+    const std::string_view word = tokens.Next();
+    if (word.empty()) Fail("s needs a smoothing group number or 'off'");
+    long long group = 0;
+    if (word != "off" && !(ParseInteger(word, group) && group >= 0 && group <= INT_MAX))
+      Fail("malformed smoothing group " + Quoted(word));
+    style_.smoothing = static_cast<int>(group);
+    Keep(Kind::Smoothing, line, style_.smoothing);
+  }
+
+  // Keeps a line as text; a line of text right after another joins it.
+  void Keep(Kind kind, std::string_view line, int number = 0) {
+    const std::size_t offset = static_cast<std::size_t>(line.data() - text_.data());
+    std::vector<ObjStatement>& statements = file_.statements;
+    const bool joins = kind == Kind::Text && lastTextLine_ == position_.line() - 1 &&
+                       !statements.empty() && statements.back().kind == Kind::Text;
+    if (kind == Kind::Text) lastTextLine_ = position_.line();
+    if (joins) {
+      statements.back().length = offset + line.size() - statements.back().offset;
+      return;
     }
+    statements.push_back({kind, ElementKind::Face, number, offset, line.size()});
   }
 
-  // The object-local index of an OBJ reference to a vertex or texture coordinate.
-  int Resolve(std::string_view number, const Numbering& numbering, std::string_view corner) const {
-    long long reference = 0;
-    if (!ParseInteger(number, reference)) Fail("malformed face corner " + Quoted(corner));
-    if (reference == 0)
-      Fail(std::string("face refers to ") + numbering.noun + " 0, but OBJ counts from 1");
-    long long global = reference > 0 ? reference - 1 : numbering.defined + reference;
-    if (global < 0 || global >= numbering.defined)
-      Fail(std::string("face refers to ") + numbering.noun + " " + std::string(number) +
-           ", but only " + DefinedCount(numbering));
-    if (global < numbering.objectStart)
-      Fail("face of object " + Quoted(object_->name()) + " refers to " + numbering.noun + " " +
-           std::string(number) + ", which belongs to an earlier object");
-    return static_cast<int>(global - numbering.objectStart);
+  // Counts an element into the run it continues; a line that ends in a
+  // comment ends its run, whose last line the comment then belongs to.
+  void AppendRun(Kind kind, ElementKind element, std::string_view comment) {
+    std::vector<ObjStatement>& statements = file_.statements;
+    if (statements.empty() || !Continues(statements.back(), kind, element))
+      statements.push_back({kind, element, 0});
+    ObjStatement& run = statements.back();
+    ++run.number;
+    if (comment.empty()) return;
+    run.offset = static_cast<std::size_t>(comment.data() - text_.data());
+    run.length = comment.size();
   }
 
-  static bool ParseInteger(std::string_view word, long long& value) {
-    auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    return !word.empty() && error == std::errc() && end == word.data() + word.size();
+  static bool Continues(const ObjStatement& run, Kind kind, ElementKind element) {
+    return run.kind == kind && run.element == element && run.length == 0;
   }
 
-  [[noreturn]] void Fail(const std::string& what) const {
-    throw ModelFileError(fileName_, line_, what);
-  }
+  [[noreturn]] void Fail(const std::string& what) const { position_.Fail(what); }
 
+  ObjFile& file_;
   std::string_view text_;
+  ObjReadPosition position_;
+  ObjNumbers numbers_;
+  ObjReferences references_;
   const std::string& fileName_;
-  const std::string& defaultObjectName_;
   Document& document_;
   Progress* progress_;
-  long long line_ = 0;
+  long long lastTextLine_ = -1;
   Object* object_ = nullptr;
-  Numbering vertices_{"vertex", "vertices"};
-  Numbering textureCoords_{"texture coordinate", "texture coordinates"};
+  SurfaceStyle style_;
+  // The element being read, reused so that reading one allocates nothing.
+  std::vector<Corner> corners_;
 };
 
 }  // namespace
 
-void ParseObj(std::string_view text, const std::string& fileName,
-              const std::string& defaultObjectName, Document& document, Progress* progress) {
-  ObjParser(text, fileName, defaultObjectName, document, progress).Run();
+ObjFile ParseObj(std::string text, const std::string& fileName,
+                 const std::string& defaultObjectName, Document& document, Progress* progress) {
+  ObjFile file;
+  file.text = std::move(text);
+  file.folder = std::filesystem::path(fileName).parent_path();
+  file.defaultObjectName = defaultObjectName;
+  ObjParser(file, fileName, document, progress).Run();
+  return file;
 }
 
-void ReadObjFile(const std::filesystem::path& path, Document& document, Progress* progress) {
-  std::string text = ReadWholeFile(path);
-  ParseObj(text, path.string(), path.stem().string(), document, progress);
+ObjFile ReadObjFile(const std::filesystem::path& path, Document& document, Progress* progress) {
+  return ParseObj(ReadWholeFile(path), path.string(), path.stem().string(), document, progress);
 }
 
 }  // namespace refhost

@@ -1,6 +1,14 @@
 #include "refhost/model/ObjTokens.h"
 
 namespace refhost {
+namespace {
+
+std::string_view TrimmedEnd(std::string_view text) {
+  while (!text.empty() && IsObjBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
 
 std::string_view ObjTokens::Next() {
   while (position_ < line_.size() && IsObjBlank(line_[position_])) ++position_;
@@ -8,6 +16,7 @@ std::string_view ObjTokens::Next() {
   while (position_ < line_.size() && !IsObjBlank(line_[position_])) ++position_;
   std::string_view word = line_.substr(start, position_ - start);
   if (!word.empty() && word.front() == '#') {
+    comment_ = TrimmedEnd(line_.substr(start));
     position_ = line_.size();
     return {};
   }
@@ -16,10 +25,16 @@ std::string_view ObjTokens::Next() {
 
 std::string_view ObjTokens::Rest() const {
   std::size_t start = position_;
-  std::size_t end = line_.size();
-  while (start < end && IsObjBlank(line_[start])) ++start;
-  while (end > start && IsObjBlank(line_[end - 1])) --end;
-  return line_.substr(start, end - start);
+  while (start < line_.size() && IsObjBlank(line_[start])) ++start;
+  return TrimmedEnd(line_.substr(start));
+}
+
+std::string_view ObjTokens::RemainingWords() {
+  const std::string_view first = Next();
+  if (first.empty()) return {};
+  std::string_view last = first;
+  for (std::string_view word = Next(); !word.empty(); word = Next()) last = word;
+  return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
 }
 
 }  // namespace refhost

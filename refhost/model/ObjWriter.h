@@ -2,25 +2,34 @@
 
 #include <filesystem>
 #include <functional>
-#include <string>
 #include <string_view>
 
 #include "refhost/Document.h"
+#include "refhost/model/ObjFile.h"
 #include "refhost/model/Progress.h"
 
 namespace refhost {
 
-// Wavefront OBJ output: every object in document order (empty positions
-// skipped) as "o", "v", "vt" and "f" lines with file-wide 1-based numbers.
-// Coordinates are written in the shortest form that reads back to the same
-// bits. The text is handed to `sink` in pieces. An object name that OBJ
-// cannot hold (one with a line break) throws ModelFileError naming `fileName`.
-void WriteObj(const Document& document, const std::string& fileName,
+// Wavefront OBJ output of `document` onto `file`, the OBJ file it was read
+// from (an empty ObjFile for a document made otherwise). Every statement of
+// the file comes back in its place: the lines kept as text as they were,
+// mtllib names rewritten to find the same libraries from `output`'s folder,
+// and the objects' names, vertices and elements from the document, with
+// file-wide numbers from 1 and coordinates in the shortest form that reads
+// back to the same bits. An object taken out of the document leaves out its
+// own lines. New objects go where PlaceNewObjects puts them, with the usemtl,
+// g and s lines their elements need; the style in effect after them is the
+// one before them. The text is handed to `sink` in pieces.
+//
+// What OBJ cannot store (a name with a line break, a material library path
+// with a blank, an element without a material where one is in effect) throws
+// ModelFileError naming `output`.
+void WriteObj(const Document& document, const ObjFile& file, const std::filesystem::path& output,
               const std::function<void(std::string_view)>& sink, Progress* progress = nullptr);
 
-// Writes the document to `path` through an AtomicFile: an existing file
-// there is replaced only by a complete new one.
-void WriteObjFile(const Document& document, const std::filesystem::path& path,
-                  Progress* progress = nullptr);
+// Writes through an AtomicFile: an existing file at `output` is replaced only
+// by a complete new one.
+void WriteObjFile(const Document& document, const ObjFile& file,
+                  const std::filesystem::path& output, Progress* progress = nullptr);
 
 }  // namespace refhost

@@ -76,7 +76,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadModel{"NumberOutOfFloatRange", "o body\nv 1e99 0 0\n",
                  ":2: number '1e99' is outside the range of a 32-bit float"},
         BadModel{"HugeMalformedNumber", "o body\nv 1" + std::string(1 << 20, 'x') + " 0 0\n",
-                 ":2: malformed number '1xxx"}),
+                 ":2: malformed number '1xxx"},
+        BadModel{"LineToAMissingVertex", Triangle("o body\n") + "l 1 9\n",
+                 ":6: line refers to vertex 9, but only 3 vertices are defined"},
+        BadModel{"PointToAMissingVertex", Triangle("o body\n") + "p -4\n",
+                 ":6: point refers to vertex -4, but only 3 vertices are defined"},
+        BadModel{"MaterialWithoutAName", "usemtl\n" + Triangle("o body\n"),
+                 ":1: usemtl needs a material name"},
+        BadModel{"NormalBeyondTheNormals", Triangle("o body\n") + "f 1//999 2//999 3//999\n",
+                 ":6: face refers to normal 999, but only 0 normals are defined"},
+        BadModel{"TextureCoordinateBeyondThem", Triangle("o body\nvt 0 0\n") + "f 1/1 2/1 3/2\n",
+                 ":7: face refers to texture coordinate 2, but only 1 texture coordinate is "
+                 "defined"}),
     [](const ::testing::TestParamInfo<BadModel>& info) { return std::string(info.param.name); });
 
 struct BadOutput {

@@ -7,6 +7,7 @@
 #include "refhost/cli/TerminalDriver.h"
 #include "refhost/widgets/WidgetService.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/MeshBuilder.h"
 #include "tests/support/PluginModule.h"
 
 namespace {
@@ -22,7 +23,7 @@ class CliTerminalDriverTest : public HostTest {
     for (const char* name : {"body", "elem:smile-body", "elem:blink-body"}) {
       refhost::Object& object = document.AddObject(name);
       for (float x : {0.0f, 1.0f, 0.0f}) object.AddVertex({x, 0, 0});
-      object.AddFace({{0, 1, 2}, {}});
+      object.AddElement(refhost::ElementKind::Face, CornersOn({0, 1, 2}));
     }
     document.SetCurrentIndex(0);
   }

@@ -5,6 +5,7 @@
 #include "refhost/Object.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
+#include "tests/support/ObjectDump.h"
 
 namespace {
 
@@ -16,15 +17,19 @@ class DocumentObjectTest : public HostTest {
 TEST_F(DocumentObjectTest, CloneCopiesEverythingButIdentityAndStaysIndependent) {
   refhost::Object& base = AddUsedMesh(document, "body", {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
   base.AddVertex({0, 0, 0});
-  base.AddTextureCoord({0.25f, 0.75f});
+  base.SetExtras(1, {{0.5f, 0.25f, 1}, 3});
+  const refhost::SurfaceStyle style{document.materials().Intern("skin"),
+                                    document.groups().Intern("head"), 2};
+  base.AddElement(refhost::ElementKind::Face, {{0, 4, 7}, {1, 5, 7}, {2, 6, 7}}, style);
+  base.AddElement(refhost::ElementKind::Line, CornersOn({0, 1}), style);
+  base.AddElement(refhost::ElementKind::Point, CornersOn({2}));
   base.SetVisible(0);
   base.SetIntValue(kObjectValueCopied, 77);
 
   refhost::Object& copy = referenceHost().CloneObject(base);
-  EXPECT_EQ(copy.name(), "body");
-  EXPECT_EQ(copy.faces().size(), 1u);
-  EXPECT_EQ(copy.textureCoords(), base.textureCoords());
-  EXPECT_EQ(copy.RefCount(0), 1) << "reference counts come with the faces";
+  EXPECT_EQ(DumpObject(document, copy), DumpObject(document, base))
+      << "the copy must have the base's positions, extras, elements, corners and styles";
+  EXPECT_EQ(copy.RefCount(0), 3) << "reference counts come with the elements";
   EXPECT_EQ(copy.RefCount(3), 0) << "an unused vertex stays unused";
   EXPECT_EQ(copy.visible(), 0u);
   EXPECT_EQ(copy.IntValue(kObjectValueCopied), 77);
@@ -39,24 +44,31 @@ TEST_F(DocumentObjectTest, CloneCopiesEverythingButIdentityAndStaysIndependent) 
   EXPECT_EQ(base.name(), "body") << "the clone must not share its name";
 }
 
-TEST_F(DocumentObjectTest, RefCountCountsFaceCorners) {
+TEST_F(DocumentObjectTest, RefCountCountsCornersOfFacesLinesAndPoints) {
   refhost::Object& object = document.AddObject("quads");
-  for (int i = 0; i < 5; ++i) object.AddVertex({0, 0, 0});
-  object.AddFace({{0, 1, 2}, {}});
-  object.AddFace({{0, 2, 3}, {}});
+  for (int i = 0; i < 7; ++i) object.AddVertex({0, 0, 0});
+  object.AddElement(refhost::ElementKind::Face, CornersOn({0, 1, 2}));
+  object.AddElement(refhost::ElementKind::Face, CornersOn({0, 2, 3}));
+  object.AddElement(refhost::ElementKind::Line, CornersOn({4, 5}));
+  object.AddElement(refhost::ElementKind::Point, CornersOn({5}));
 
   EXPECT_EQ(HOST_FN(MQObj_GetVertexRefCount)(object.handle(), 0), 2) << "two faces use vertex 0";
   EXPECT_EQ(HOST_FN(MQObj_GetVertexRefCount)(object.handle(), 1), 1);
-  EXPECT_EQ(HOST_FN(MQObj_GetVertexRefCount)(object.handle(), 4), 0) << "no face uses vertex 4";
+  EXPECT_EQ(HOST_FN(MQObj_GetVertexRefCount)(object.handle(), 4), 1)
+      << "a vertex of a line is in use, so a blend moves it";
+  EXPECT_EQ(HOST_FN(MQObj_GetVertexRefCount)(object.handle(), 5), 2)
+      << "a line and a point both use vertex 5";
+  EXPECT_EQ(HOST_FN(MQObj_GetVertexRefCount)(object.handle(), 6), 0) << "nothing uses vertex 6";
 }
 
-TEST_F(DocumentObjectTest, FaceWithABadCornerIsRefused) {
+TEST_F(DocumentObjectTest, ElementWithABadCornerIsRefused) {
   refhost::Object& object = document.AddObject("one");
   object.AddVertex({0, 0, 0});
 
-  EXPECT_THROW(object.AddFace({{0, 1}, {}}), std::out_of_range);
-  EXPECT_THROW(object.AddFace({{0}, {0, 0}}), std::invalid_argument);
-  EXPECT_EQ(object.RefCount(0), 0) << "a refused face must not count";
+  for (refhost::ElementKind kind : refhost::kElementKinds)
+    EXPECT_THROW(object.AddElement(kind, CornersOn({0, 1})), std::out_of_range);
+  EXPECT_EQ(object.RefCount(0), 0) << "a refused element must not count";
+  EXPECT_EQ(object.faces().Count(), 0) << "a refused element must not be kept";
 }
 
 TEST_F(DocumentObjectTest, UniqueIDIsReadOnly) {

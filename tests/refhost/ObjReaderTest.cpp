@@ -7,6 +7,7 @@
 #include "refhost/model/ObjReader.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
+#include "tests/support/ObjectDump.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -20,7 +21,10 @@ class ObjReaderTest : public HostTest {
   }
 
   std::vector<int> FaceVertices(const refhost::Document& document, int object, int face) {
-    return document.ObjectAt(object)->faces().at(face).vertices;
+    std::vector<int> vertices;
+    for (refhost::Corner corner : document.ObjectAt(object)->faces().CornersOf(face))
+      vertices.push_back(corner.vertex);
+    return vertices;
   }
 };
 
@@ -61,7 +65,8 @@ TEST_F(ObjReaderTest, VerticesBeforeAnyObjectFormAnObjectNamedAfterTheFile) {
 
 struct CornerCase {
   const char* face;
-  std::vector<int> textureCoords;
+  std::vector<int> textureCoords;  // per corner, -1 for none
+  std::vector<int> normals;
 };
 
 void PrintTo(const CornerCase& corner, std::ostream* out) { *out << corner.face; }
@@ -70,22 +75,31 @@ class ObjFaceCornerTest : public ObjReaderTest, public ::testing::WithParamInter
 
 TEST_P(ObjFaceCornerTest, EveryCornerFormNamesTheSameVertices) {
   refhost::Document& document =
-      Parse("o a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\n" +
+      Parse("o a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 0 1\nvn 0 0 1\nvn 0 1 0\n" +
             std::string(GetParam().face) + "\n");
-  const refhost::Face& face = document.ObjectAt(0)->faces().at(0);
-  EXPECT_EQ(face.vertices, (std::vector<int>{0, 1, 2})) << GetParam().face;
-  EXPECT_EQ(face.textureCoords, GetParam().textureCoords)
-      << GetParam().face << ": texture coordinate references must be kept, normals dropped";
+  std::vector<int> textureCoords;
+  std::vector<int> normals;
+  for (refhost::Corner corner : document.ObjectAt(0)->faces().CornersOf(0)) {
+    textureCoords.push_back(corner.texture);
+    normals.push_back(corner.normal);
+  }
+  EXPECT_EQ(FaceVertices(document, 0, 0), (std::vector<int>{0, 1, 2})) << GetParam().face;
+  EXPECT_EQ(textureCoords, GetParam().textureCoords)
+      << GetParam().face << ": texture coordinate references must be kept";
+  EXPECT_EQ(normals, GetParam().normals) << GetParam().face << ": normal references must be kept";
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ObjFaceCornerTest,
-                         ::testing::Values(CornerCase{"f 1 2 3", {}},
-                                           CornerCase{"f 1/3 2/2 3/1", {2, 1, 0}},
-                                           CornerCase{"f 1/1/1 2/2/1 3/3/1", {0, 1, 2}},
-                                           CornerCase{"f 1//1 2//1 3//1", {}},
-                                           CornerCase{"f -3 -2 -1", {}},
-                                           CornerCase{"f -3/-3 -2/-2 -1/-1", {0, 1, 2}},
-                                           CornerCase{"f\t1  2 3 # trailing comment", {}}));
+const std::vector<int> kNone = {-1, -1, -1};
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ObjFaceCornerTest,
+    ::testing::Values(CornerCase{"f 1 2 3", kNone, kNone},
+                      CornerCase{"f 1/3 2/2 3/1", {2, 1, 0}, kNone},
+                      CornerCase{"f 1/1/1 2/2/1 3/3/2", {0, 1, 2}, {0, 0, 1}},
+                      CornerCase{"f 1//1 2//2 3//1", kNone, {0, 1, 0}},
+                      CornerCase{"f -3 -2 -1", kNone, kNone},
+                      CornerCase{"f -3/-3/-1 -2/-2/-2 -1/-1/-1", {0, 1, 2}, {1, 0, 1}},
+                      CornerCase{"f\t1  2 3 # trailing comment", kNone, kNone}));
 
 TEST_F(ObjReaderTest, FacesUseFileWideNumbersMappedToTheirObject) {
   refhost::Document& document = Parse(
@@ -107,23 +121,35 @@ TEST_F(ObjReaderTest, ReferenceCountsFollowTheFaces) {
   EXPECT_EQ(object.RefCount(4), 0) << "a vertex no face uses has reference count 0";
 }
 
-TEST_F(ObjReaderTest, TextureCoordinatesBelongToTheirObject) {
-  refhost::Document& document =
-      Parse("o a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0.25 0.75\nvt 1\nvt 0 1\nf 1/1 2/2 3/3\n");
-  const refhost::Object& object = *document.ObjectAt(0);
-  ASSERT_EQ(object.textureCoords().size(), 3u);
-  EXPECT_EQ(BitsOf(object.textureCoords()[0][1]), BitsOf(0.75f));
-  EXPECT_EQ(BitsOf(object.textureCoords()[1][1]), BitsOf(0.0f)) << "a missing v reads as 0";
+TEST_F(ObjReaderTest, TextureCoordinatesAndNormalsAreNumberedFileWide) {
+  refhost::Document& document = Parse(
+      "vt 0.25 0.75\nvn 0 0 1\no a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nvt 1\nf 1/2 2/2 3/1\n"
+      "o b\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 4/1/1 5/2/1 6/1/1\n");
+  ASSERT_EQ(document.ObjectCount(), 2) << "texture coordinates and normals start no object";
+  EXPECT_EQ(DumpObject(document, *document.ObjectAt(1)).elements,
+            (std::vector<std::string>{"f 0/0/0 1/1/0 2/0/0 | usemtl - | g - | s 0"}))
+      << "a face may use any texture coordinate or normal defined before it";
 }
 
-TEST_F(ObjReaderTest, CommentsBlankLinesAndOtherStatementsAreSkipped) {
+TEST_F(ObjReaderTest, ElementsTakeTheStyleInEffectAndLinesAndPointsAreKept) {
   refhost::Document& document = Parse(
-      "# a comment\r\n\r\nmtllib face.mtl\r\no a\r\ng group\r\nusemtl skin\r\ns 1\r\n"
-      "v 0 0 0\r\nv 1 0 0 1\r\nvn 0 0 1\r\nv 0 1 0 # corner\r\nl 1 2\r\nf 1//1 2//1 3//1\r\n");
-  ASSERT_EQ(document.ObjectCount(), 1);
-  EXPECT_EQ(document.ObjectAt(0)->name(), "a") << "a CRLF line end is not part of the name";
-  EXPECT_EQ(document.ObjectAt(0)->VertexCount(), 3);
-  EXPECT_EQ(document.ObjectAt(0)->faces().size(), 1u);
+      "o a\nv 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nf 1 2 3\nusemtl skin # the face\ns 2\n"
+      "g head neck\nf 2 4 3\nl 1 2 4\ng\ns off\np 4 1\n");
+  EXPECT_EQ(DumpObject(document, *document.ObjectAt(0)).elements,
+            (std::vector<std::string>{"f 0/-1/-1 1/-1/-1 2/-1/-1 | usemtl - | g - | s 0",
+                                      "f 1/-1/-1 3/-1/-1 2/-1/-1 | usemtl skin | g head neck | s 2",
+                                      "l 0/-1/-1 1/-1/-1 3/-1/-1 | usemtl skin | g head neck | s 2",
+                                      "p 3/-1/-1 0/-1/-1 | usemtl skin | g - | s 0"}))
+      << "each element must keep its corners and the material, group and smoothing before it";
+}
+
+TEST_F(ObjReaderTest, NumbersAfterThePositionAreKeptWithTheVertex) {
+  refhost::Document& document = Parse("o a\nv 0 0 0 0.5 0.25 1\nv 0 0 0\nv 0 0 0 2\n");
+  EXPECT_EQ(DumpObject(document, *document.ObjectAt(0)).extras,
+            (std::vector<std::string>{
+                " " + FloatBits(0.5f) + " " + FloatBits(0.25f) + " " + FloatBits(1.0f), "",
+                " " + FloatBits(2.0f)}))
+      << "a colour or weight must stay with its own vertex";
 }
 
 struct BadInput {
@@ -185,7 +211,26 @@ INSTANTIATE_TEST_SUITE_P(
                  "coordinate is defined"},
         BadInput{"o a\nv 0 0 0\no b\nv 0 0 0\nv 0 0 0\nf 1 2 3\n",
                  "model.obj:6: face of object 'b' refers to vertex 1, which belongs to an "
-                 "earlier object"}));
+                 "earlier object"},
+        BadInput{"v 0 0 0\nf 1//999 1//999 1//999\n",
+                 "model.obj:2: face refers to normal 999, but only 0 normals are defined"},
+        BadInput{"v 0 0 0\nf 1/9 1/9 1/9\n",
+                 "model.obj:2: face refers to texture coordinate 9, but only 0 texture "
+                 "coordinates are defined"},
+        BadInput{"v 0 0 0\nvn 0 0 1\nf 1//1 1//1 1\n",
+                 "model.obj:3: face gives normals for some corners but not for all"},
+        BadInput{"v 0 0 0\nl 1 2\n",
+                 "model.obj:2: line refers to vertex 2, but only 1 vertex is defined"},
+        BadInput{"v 0 0 0\np 1 -2\n",
+                 "model.obj:2: point refers to vertex -2, but only 1 vertex is defined"},
+        BadInput{"v 0 0 0\nl 1\n", "model.obj:2: line has 1 corner, but a line needs at least 2"},
+        BadInput{"v 0 0 0\np\n", "model.obj:2: point has 0 corners, but a point needs at least 1"},
+        BadInput{"usemtl # none\n", "model.obj:1: usemtl needs a material name"},
+        BadInput{"s smooth\n", "model.obj:1: malformed smoothing group 'smooth'"},
+        BadInput{"s\n", "model.obj:1: s needs a smoothing group number or 'off'"},
+        BadInput{"vn 0 1\n", "model.obj:1: normal needs 3 numbers"},
+        BadInput{"v 1 2 3 4 5 6 7 8\n",
+                 "model.obj:1: vertex has more than 7 numbers, more than can be kept"}));
 
 // A C string cannot hold a NUL byte, so this case is not in the table.
 TEST_F(ObjReaderTest, NulByteMarksTheFileAsNotText) {

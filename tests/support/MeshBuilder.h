@@ -14,15 +14,22 @@
 
 // Builders and readers for tests of the merge tool against the reference host.
 
+// Corners on these vertices, with no texture coordinate or normal.
+inline std::vector<refhost::Corner> CornersOn(const std::vector<int>& vertices) {
+  std::vector<refhost::Corner> corners(vertices.size());
+  for (std::size_t index = 0; index < vertices.size(); ++index)
+    corners[index].vertex = vertices[index];
+  return corners;
+}
+
 // An object whose vertices are all used by one face.
 inline refhost::Object& AddUsedMesh(refhost::Document& document, std::string name,
                                     const std::vector<MQPoint>& points) {
   refhost::Object& object = document.AddObject(std::move(name));
   for (const MQPoint& point : points) object.AddVertex(point);
-  refhost::Face face;
-  face.vertices.resize(points.size());
-  std::iota(face.vertices.begin(), face.vertices.end(), 0);
-  if (!points.empty()) object.AddFace(face);
+  std::vector<int> vertices(points.size());
+  std::iota(vertices.begin(), vertices.end(), 0);
+  if (!points.empty()) object.AddElement(refhost::ElementKind::Face, CornersOn(vertices));
   return object;
 }
 

@@ -1,0 +1,26 @@
+#include "refhost/model/ModelFile.h"
+
+#include "refhost/model/AtomicFile.h"
+#include "refhost/model/ObjReader.h"
+
+namespace refhost {
+
+void ModelFile::Write(const Document& document, const std::filesystem::path& path,
+                      Progress* progress) const {
+  AtomicFile target(path);
+  WriteTo(
+      document, path, [&](std::string_view bytes) { target.Write(bytes); }, progress);
+  target.Commit();
+}
+
+std::unique_ptr<ModelFile> ReadModelFile(const std::filesystem::path& path, Document& document,
+                                         Progress* progress) {
+  return std::make_unique<ObjFile>(ReadObjFile(path, document, progress));
+}
+
+std::unique_ptr<ModelFile> ParseModel(std::string bytes, const std::string& name,
+                                      Document& document) {
+  return std::make_unique<ObjFile>(ParseObj(std::move(bytes), name, name, document));
+}
+
+}  // namespace refhost

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "refhost/Document.h"
+#include "refhost/model/Progress.h"
+
+namespace refhost {
+
+// A model file as read: everything of it that the document does not hold,
+// kept so that the document can be written back onto it and nothing the file
+// held is lost. Each format has its own.
+class ModelFile {
+ public:
+  using Sink = std::function<void(std::string_view)>;
+
+  virtual ~ModelFile() = default;
+
+  // Writes `document`, the one this file was read into, as it is now, handing
+  // the bytes to `sink` in pieces: what changed in it (positions, names, new
+  // objects) changes in the file, the rest comes back as it was read.
+  // `output` is where the bytes go, for messages and for references the file
+  // makes relative to itself. Throws ModelFileError naming `output`.
+  virtual void WriteTo(const Document& document, const std::filesystem::path& output,
+                       const Sink& sink, Progress* progress) const = 0;
+
+  // The same into the file at `path`, through an AtomicFile, so an existing
+  // file there is replaced only by a complete one.
+  void Write(const Document& document, const std::filesystem::path& path,
+             Progress* progress = nullptr) const;
+};
+
+// Reads the model at `path` into `document` in the format its extension
+// names; OBJ is the only one so far and reads any other name too. Throws
+// ModelFileError naming the file and, for a flaw in it, the line.
+std::unique_ptr<ModelFile> ReadModelFile(const std::filesystem::path& path, Document& document,
+                                         Progress* progress = nullptr);
+
+// The same for a model that is no file, such as stdin: its bytes, and the
+// name that messages give it.
+std::unique_ptr<ModelFile> ParseModel(std::string bytes, const std::string& name,
+                                      Document& document);
+
+}  // namespace refhost
