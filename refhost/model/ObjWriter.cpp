@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "refhost/model/AtomicFile.h"
-#include "refhost/model/LibraryPath.h"
+#include "refhost/model/RelocatedPath.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjElementLines.h"
 #include "refhost/model/ObjLineBuffer.h"

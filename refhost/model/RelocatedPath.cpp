@@ -1,4 +1,4 @@
-#include "refhost/model/LibraryPath.h"
+#include "refhost/model/RelocatedPath.h"
 
 namespace refhost {
 namespace {
