@@ -223,6 +223,10 @@ INSTANTIATE_TEST_SUITE_P(
                  NoEdit,
                  "# head\r\nmtllib a.mtl\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\n"
                  "vp 0.5\r\n"},
+        EditCase{"CrLineEndsStay", "o a\rv 0 0 0\rp 1", CopyFirst,
+                 "o a\rv 0 0 0\rp 1\ro copy\rv 9 9 9\rp 2\r"},
+        EditCase{"ByteOrderMarkStays", "\xEF\xBB\xBFo a\nv 0 0 0\n", RenameFirst,
+                 "\xEF\xBB\xBFo head\nv 0 0 0\n"},
         EditCase{"UnchangedNameComesBackEvenWhereOBJCouldNotStoreIt", "o a\rb\nv 0 0 0\n", NoEdit,
                  "o a\rb\nv 0 0 0\n"},
         EditCase{"CopyFollowsItsBaseAndLaterNumbersMove",
