@@ -94,6 +94,13 @@ const auto kBadModelName = [](const ::testing::TestParamInfo<BadModel>& info) {
   return std::string(info.param.name);
 };
 
+INSTANTIATE_TEST_SUITE_P(NonFiniteNumbers, CliBadModelTest,
+                         ::testing::Values(BadModel{"Infinity", "o body\nv inf 0 0\n",
+                                                    ":2: number 'inf' is not finite"},
+                                           BadModel{"NotANumber", Triangle("o body\nvn 0 0 nan\n"),
+                                                    ":2: number 'nan' is not finite"}),
+                         kBadModelName);
+
 // A line's bound keeps an endless line from filling the memory (see also
 // CliEndlessInputTest); CR-only line ends count lines too.
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"v 1 2 3 4 5 6 7 8\n",
                  "model.obj:1: vertex has more than 7 numbers, more than can be kept"}));
 
+INSTANTIATE_TEST_SUITE_P(
+    NonFiniteNumbers, ObjBadInputTest,
+    ::testing::Values(BadInput{"v inf 0 0\n", "model.obj:1: number 'inf' is not finite"},
+                      BadInput{"o a\nv 0 -Infinity 0\n",
+                               "model.obj:2: number '-Infinity' is not finite"},
+                      BadInput{"v 0 0 +inf\n", "model.obj:1: number '+inf' is not finite"},
+                      BadInput{"v 0 0 NaN\n", "model.obj:1: number 'NaN' is not finite"},
+                      BadInput{"v 0 0 0 nan(1)\n", "model.obj:1: number 'nan(1)' is not finite"},
+                      BadInput{"vt nan\n", "model.obj:1: number 'nan' is not finite"},
+                      BadInput{"vn 0 0 -inf\n", "model.obj:1: number '-inf' is not finite"},
+                      BadInput{"v 1e99999999999999999999 0 0\n",
+                               "model.obj:1: number '1e99999999999999999999' is outside the "
+                               "range of a 32-bit float"}));
+
 const std::string kLongLine = "o a\n" + std::string(refhost::kLongestLine + 1, 'a') + "\nv\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -242,6 +257,27 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInput{"o a\rv 1 x 3\r", "model.obj:2: malformed number 'x'"},
                       BadInput{"\xEF\xBB\xBFo a\r\nv 1 2\r\n",
                                "model.obj:2: vertex needs 3 numbers"}));
+
+struct TinyNumber {
+  const char* word;
+  float value;
+};
+
+class ObjTinyNumberTest : public ObjReaderTest, public ::testing::WithParamInterface<TinyNumber> {};
+
+// Rounding to zero or to a subnormal is rounding, as for any decimal.
+TEST_P(ObjTinyNumberTest, RoundsToTheNearestFloat) {
+  const refhost::Document& document = Parse(std::string("v ") + GetParam().word + " 0 0\n");
+  const float read = document.ObjectAt(0)->Vertex(0).x;
+  EXPECT_EQ(std::memcmp(&read, &GetParam().value, sizeof read), 0) << read;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ObjTinyNumberTest,
+    ::testing::Values(TinyNumber{"1e-46", 0.0f}, TinyNumber{"-1e-50", -0.0f},
+                      TinyNumber{"0.00000000000000000000000000000000000000000000001", 0.0f},
+                      TinyNumber{"+1e-99999999999999999999", 0.0f}, TinyNumber{"7.1e-46", 1.4e-45f},
+                      TinyNumber{"1e-40", 1e-40f}));
 
 struct LineEndCase {
   const char* text;
