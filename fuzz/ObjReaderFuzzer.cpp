@@ -1,12 +1,14 @@
 // The reference host's OBJ reader over any bytes: it either reads the text
 // into objects whose elements all point at their own vertices, or throws its
 // own error naming the line. What it reads, the writer writes back as text
-// that reads again into the same objects.
+// that reads again into the same objects. Since the reader refuses a number
+// that is not finite, every position it reads is finite.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "fuzz/FuzzCheck.h"
+#include "refhost/FinitePosition.h"
 #include "refhost/Host.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
@@ -14,10 +16,11 @@
 
 namespace {
 
-void CheckElementsInRange(const refhost::Document& document) {
+void CheckObjectsRead(const refhost::Document& document) {
   for (int i = 0; i < document.ObjectCount(); ++i) {
     const refhost::Object* object = document.ObjectAt(i);
     Check(object != nullptr, "the reader leaves no empty position");
+    Check(refhost::FirstNonFinite(*object) < 0, "every position read is finite");
     for (refhost::ElementKind kind : refhost::kElementKinds) {
       const refhost::ElementList& elements = object->elements(kind);
       for (int element = 0; element < elements.Count(); ++element) {
@@ -62,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A flaw reported as the reader promises; what was read before it stays.
     read = false;
   }
-  CheckElementsInRange(document);
+  CheckObjectsRead(document);
   // Outside the catch: an error while writing or reading the output is a finding.
   if (read) CheckWrittenTextReadsAgain(document, file);
   host.Reset();

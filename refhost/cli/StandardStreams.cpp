@@ -3,10 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
-#include <sstream>
 
 #include "refhost/cli/CliError.h"
+#include "refhost/model/WholeFile.h"
 
 namespace refhost::cli {
 namespace {
@@ -17,12 +16,7 @@ namespace {
 
 }  // namespace
 
-std::string ReadStandardInput() {
-  std::ostringstream text;
-  if (std::cin.peek() != std::char_traits<char>::eof()) text << std::cin.rdbuf();
-  if (std::cin.bad()) throw CliError(std::string("stdin: cannot read: ") + std::strerror(errno));
-  return text.str();
-}
+std::string ReadStandardInput() { return ReadText(stdin, "stdin", 0); }
 
 void WriteStandardOutput(std::string_view bytes) {
   if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) FailToWrite();

@@ -8,7 +8,7 @@ namespace refhost::cli {
 // "-": stdin where a file is read, stdout where one is written.
 inline constexpr const char* kStandardStream = "-";
 
-// Everything on stdin, read to its end.
+// Everything on stdin, read to its end as ReadText reads a model.
 std::string ReadStandardInput();
 
 // CliError when the bytes cannot be written to stdout.

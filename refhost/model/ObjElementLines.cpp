@@ -1,5 +1,6 @@
 #include "refhost/model/ObjElementLines.h"
 
+#include "refhost/FinitePosition.h"
 #include "refhost/model/ModelFileError.h"
 
 namespace refhost {
@@ -38,6 +39,7 @@ void ObjElementLines::WriteVertices(const Object& object, int first, int count,
   const std::vector<MQPoint>& points = object.vertices();
   const std::vector<VertexExtras>& extras = object.extras();
   for (int index = first; index < first + count; ++index) {
+    if (!IsFinite(points[index])) FailNonFinite(object, index);
     text_.Append('v');
     text_.AppendFloat(points[index].x);
     text_.AppendFloat(points[index].y);
@@ -47,6 +49,12 @@ void ObjElementLines::WriteVertices(const Object& object, int first, int count,
     EndLine(index + 1 == first + count, comment);
   }
   verticesWritten_ += static_cast<std::uint64_t>(count);
+}
+
+void ObjElementLines::FailNonFinite(const Object& object, int index) const {
+  throw ModelFileError(outputName_,
+                       "object " + Quoted(object.name()) + ", " + VertexText(object, index) +
+                           ": OBJ cannot store a position that is not a finite number");
 }
 
 void ObjElementLines::WriteElements(ElementKind kind, const ElementList& list, int first, int count,

@@ -25,7 +25,8 @@ class ObjElementLines {
   // verticesWritten() + i + 1.
   std::uint64_t verticesWritten() const { return verticesWritten_; }
 
-  // Vertices [first, first + count) of `object`; the caller keeps them in range.
+  // Vertices [first, first + count) of `object`; the caller keeps them in
+  // range. A position that is not finite throws ModelFileError.
   void WriteVertices(const Object& object, int first, int count, std::string_view comment = {});
   // Elements [first, first + count) of `list`, in range; `base` is
   // verticesWritten() before the first vertex of their object.
@@ -35,6 +36,7 @@ class ObjElementLines {
  private:
   void WriteElement(ElementKind kind, const ElementList& list, int index, std::uint64_t base);
   void EndLine(bool last, std::string_view comment);
+  [[noreturn]] void FailNonFinite(const Object& object, int index) const;
   // Throws ModelFileError for a number the file does not define.
   void AppendReference(int index, long long defined, const char* noun);
   void Advance();

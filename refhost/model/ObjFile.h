@@ -2,12 +2,15 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "refhost/model/ModelFile.h"
 #include "refhost/model/ObjStatement.h"
 
 namespace refhost {
+
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // UTF-8's
 
 // What an OBJ file holds besides the objects the reader put into the
 // document: its text, and the statement list that places the document's
@@ -18,7 +21,8 @@ struct ObjFile final : ModelFile {
   std::vector<ObjStatement> statements;
   std::filesystem::path folder;   // where mtllib names start
   std::string defaultObjectName;  // of the object of elements before any o line
-  std::string lineEnd = "\n";     // "\r\n" when the file's first line ends so
+  std::string lineEnd = "\n";     // or "\r\n" or "\r": the file's (LineEndOf)
+  std::string byteOrderMark;      // kByteOrderMark when the file starts with it
   long long textureCoords = 0;    // vt lines
   long long normals = 0;          // vn lines
   // Kept text that numbers vertices (free-form curves and surfaces): a vertex

@@ -11,7 +11,9 @@
 
 namespace refhost {
 
-// The numbers in OBJ statements, read exactly as 32-bit floats. A flaw throws
+// The numbers in OBJ statements, read exactly as 32-bit floats: every finite
+// decimal, one too small for a float as zero (its sign kept), but neither one
+// too large nor "inf" or "nan", which other tools cannot read. A flaw throws
 // ModelFileError naming the file and the line being read.
 class ObjNumbers {
  public:

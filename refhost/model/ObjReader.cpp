@@ -1,14 +1,15 @@
 #include "refhost/model/ObjReader.h"
 
 #include <climits>
-#include <cstring>
 #include <utility>
 #include <vector>
 
+#include "refhost/model/LineEnds.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjNumbers.h"
 #include "refhost/model/ObjReferences.h"
 #include "refhost/model/ObjTokens.h"
+#include "refhost/model/TextCheck.h"
 #include "refhost/model/WholeFile.h"
 
 namespace refhost {
@@ -45,14 +46,19 @@ class ObjParser {
         progress_(progress) {}
 
   void Run() {
-    RejectBinary();
-    if (FirstLineEndsWithCarriageReturn()) file_.lineEnd = "\r\n";
-    std::size_t position = 0;
+    CheckText(text_, 0, fileName_);
+    file_.lineEnd = LineEndOf(text_);
+    // A CRLF line is split at its LF and loses its CR below.
+    const char lineBreak = file_.lineEnd.back();
+    if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+      file_.byteOrderMark = kByteOrderMark;
+    std::size_t position = file_.byteOrderMark.size();
     std::size_t nextReport = kProgressStep;
     while (position < text_.size()) {
-      std::size_t end = text_.find('\n', position);
+      std::size_t end = text_.find(lineBreak, position);
       if (end == std::string_view::npos) end = text_.size();
       position_.NextLine();
+      if (end - position > kLongestLine) Fail(kLongLineFlaw);
       std::string_view content = text_.substr(position, end - position);
       if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
       ParseStatement(content);
@@ -67,20 +73,6 @@ class ObjParser {
   }
 
  private:
-  void RejectBinary() const {
-    const void* nul = std::memchr(text_.data(), '\0', text_.size());
-    if (nul == nullptr) return;
-    std::string_view before = text_.substr(0, static_cast<const char*>(nul) - text_.data());
-    long long line = 1;
-    for (char c : before) line += c == '\n';
-    throw ModelFileError(fileName_, line, "not a text file: holds a NUL byte");
-  }
-
-  bool FirstLineEndsWithCarriageReturn() const {
-    const std::size_t end = text_.find('\n');
-    return end != std::string_view::npos && end > 0 && text_[end - 1] == '\r';
-  }
-
   void ParseStatement(std::string_view line) {
     ObjTokens tokens(line);
     std::string_view keyword = tokens.Next();

@@ -29,6 +29,7 @@ class ObjFormatter {
         newObjects_(PlaceNewObjects(document, file)) {}
 
   void Write() {
+    text_.Append(file_.byteOrderMark);
     WriteNewObjects(0);
     for (std::size_t index = 0; index < file_.statements.size(); ++index) {
       WriteStatement(file_.statements[index]);

@@ -22,8 +22,8 @@ namespace refhost {
 // one before them. The text is handed to `sink` in pieces.
 //
 // What OBJ cannot store (a name with a line break, a material library path
-// with a blank, an element without a material where one is in effect) throws
-// ModelFileError naming `output`.
+// with a blank, an element without a material where one is in effect, a
+// position that is not finite) throws ModelFileError naming `output`.
 void WriteObj(const Document& document, const ObjFile& file, const std::filesystem::path& output,
               const std::function<void(std::string_view)>& sink, Progress* progress = nullptr);
 

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string_view>
 #include <system_error>
 
 #include "refhost/model/ModelFileError.h"
+#include "refhost/model/TextCheck.h"
 
 namespace refhost {
 namespace {
@@ -27,24 +29,28 @@ std::size_t ExpectedSize(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
-  const std::string name = path.string();
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-  if (!file) throw ModelFileError(name, std::string("cannot open: ") + std::strerror(errno));
-
+std::string ReadText(std::FILE* file, const std::string& name, std::size_t expectedSize) {
   std::string bytes;
-  bytes.reserve(ExpectedSize(path) + kChunk);
+  bytes.reserve(expectedSize + kChunk);
   std::size_t filled = 0;
   for (;;) {
     bytes.resize(filled + kChunk);
-    std::size_t got = std::fread(&bytes[filled], 1, kChunk, file.get());
+    const std::size_t got = std::fread(&bytes[filled], 1, kChunk, file);
+    CheckText(std::string_view(bytes).substr(0, filled + got), filled, name);
     filled += got;
     if (got < kChunk) break;
   }
   bytes.resize(filled);
-  if (std::ferror(file.get()))
+  if (std::ferror(file))
     throw ModelFileError(name, std::string("cannot read: ") + std::strerror(errno));
   return bytes;
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  const std::string name = path.string();
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+  if (!file) throw ModelFileError(name, std::string("cannot open: ") + std::strerror(errno));
+  return ReadText(file.get(), name, ExpectedSize(path));
 }
 
 }  // namespace refhost

@@ -1,12 +1,19 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 namespace refhost {
 
-// The file's bytes, read in one go; ModelFileError when it cannot be opened
-// or read.
+// The bytes of `file` to its end, read in large blocks, each checked as it
+// comes (CheckText), so that an endless stream that is no model ends early.
+// `expectedSize` is room to reserve up front. ModelFileError naming `name`
+// when it cannot be read or is no text.
+std::string ReadText(std::FILE* file, const std::string& name, std::size_t expectedSize);
+
+// The file's bytes, read as ReadText reads them; ModelFileError also when it
+// cannot be opened.
 std::string ReadWholeFile(const std::filesystem::path& path);
 
 }  // namespace refhost

@@ -90,6 +90,53 @@ INSTANTIATE_TEST_SUITE_P(
                  "defined"}),
     [](const ::testing::TestParamInfo<BadModel>& info) { return std::string(info.param.name); });
 
+const auto kBadModelName = [](const ::testing::TestParamInfo<BadModel>& info) {
+  return std::string(info.param.name);
+};
+
+INSTANTIATE_TEST_SUITE_P(NonFiniteNumbers, CliBadModelTest,
+                         ::testing::Values(BadModel{"Infinity", "o body\nv inf 0 0\n",
+                                                    ":2: number 'inf' is not finite"},
+                                           BadModel{"NotANumber", Triangle("o body\nvn 0 0 nan\n"),
+                                                    ":2: number 'nan' is not finite"}),
+                         kBadModelName);
+
+// A line's bound keeps an endless line from filling the memory (see also
+// CliEndlessInputTest); CR-only line ends count lines too.
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CliBadModelTest,
+    ::testing::Values(BadModel{"LineBeyondTheBound", "o body\n" + std::string(17 << 20, 'v'),
+                               ":2: line is longer than 16 MiB, too long for a model"},
+                      BadModel{"FlawAfterCrLineEnds", "o body\rv 0 0 0\rv 1 x 0\r",
+                               ":3: malformed number 'x'"}),
+    kBadModelName);
+
+struct KeptModel {
+  const char* name;
+  std::string content;
+  const char* newObject;  // the line the merge adds, with its line end
+};
+
+class CliKeptModelTest : public CliHostileInputTest,
+                         public ::testing::WithParamInterface<KeptModel> {};
+
+TEST_P(CliKeptModelTest, ComesBackAsReadWithTheNewObject) {
+  const CliResult result = RunModel("model.obj", GetParam().content);
+
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string written = TempDir::Read(folder / "out.obj");
+  EXPECT_THAT(written, StartsWith(GetParam().content));
+  EXPECT_THAT(written, HasSubstr(GetParam().newObject));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliKeptModelTest,
+    ::testing::Values(KeptModel{"ByteOrderMark", Triangle("\xEF\xBB\xBFo body\n"),
+                                "\no elem:new-body\n"},
+                      KeptModel{"CrLineEnds", "o body\rv 0 0 0\rv 1 0 0\rv 0 1 0\rf 1 2 3\r",
+                                "\ro elem:new-body\r"}),
+    [](const ::testing::TestParamInfo<KeptModel>& info) { return std::string(info.param.name); });
+
 struct BadOutput {
   const char* name;
   const char* path;  // {dir} is the test's folder

@@ -161,6 +161,20 @@ TEST_P(CliOutOfMemoryTest, IsAnErrorNamingTheWorkAndTheFile) {
   ExpectFailure(Run());
 }
 
+// Endless streams, handed to refhost's stdin by a shell inside the prefix.
+HOSTILE_TABLE(CliEndlessInputTest,
+              HostileCase{"ZeroDevice", "run {plugin} /dev/zero -o {dir}/out.obj",
+                          "refhost: /dev/zero:1: not a text file: holds a NUL byte", true},
+              HostileCase{"ZerosOnStdin", "run {plugin} - -o {dir}/out.obj",
+                          "refhost: stdin:1: not a text file: holds a NUL byte", true, "",
+                          "sh -c 'exec \"$0\" \"$@\" </dev/zero' "},
+              HostileCase{"EndlessLineOnStdin", "run {plugin} - -o {dir}/out.obj",
+                          "refhost: stdin:1: line is longer than 16 MiB, too long for a model",
+                          true, "", "sh -c 'tr \"\\000\" v </dev/zero | \"$0\" \"$@\"' "});
+
+// Before the bound, the memory filled up to the point of failing.
+TEST_P(CliEndlessInputTest, EndsEarlyNamingTheLine) { ExpectFailure(Run()); }
+
 HOSTILE_TABLE(CliFullOutputTest,
               HostileCase{"InfoReport", "info {plugin}", "refhost: stdout: cannot write: No space",
                           true},

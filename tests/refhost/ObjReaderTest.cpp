@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
+#include "refhost/model/TextCheck.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
 #include "tests/support/ObjectDump.h"
@@ -231,6 +233,76 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"vn 0 1\n", "model.obj:1: normal needs 3 numbers"},
         BadInput{"v 1 2 3 4 5 6 7 8\n",
                  "model.obj:1: vertex has more than 7 numbers, more than can be kept"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    NonFiniteNumbers, ObjBadInputTest,
+    ::testing::Values(BadInput{"v inf 0 0\n", "model.obj:1: number 'inf' is not finite"},
+                      BadInput{"o a\nv 0 -Infinity 0\n",
+                               "model.obj:2: number '-Infinity' is not finite"},
+                      BadInput{"v 0 0 +inf\n", "model.obj:1: number '+inf' is not finite"},
+                      BadInput{"v 0 0 NaN\n", "model.obj:1: number 'NaN' is not finite"},
+                      BadInput{"v 0 0 0 nan(1)\n", "model.obj:1: number 'nan(1)' is not finite"},
+                      BadInput{"vt nan\n", "model.obj:1: number 'nan' is not finite"},
+                      BadInput{"vn 0 0 -inf\n", "model.obj:1: number '-inf' is not finite"},
+                      BadInput{"v 1e99999999999999999999 0 0\n",
+                               "model.obj:1: number '1e99999999999999999999' is outside the "
+                               "range of a 32-bit float"}));
+
+const std::string kLongLine = "o a\n" + std::string(refhost::kLongestLine + 1, 'a') + "\nv\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    LinesAndLineEnds, ObjBadInputTest,
+    ::testing::Values(BadInput{kLongLine.c_str(),
+                               "model.obj:2: line is longer than 16 MiB, too long for a model"},
+                      BadInput{"o a\rv 1 x 3\r", "model.obj:2: malformed number 'x'"},
+                      BadInput{"\xEF\xBB\xBFo a\r\nv 1 2\r\n",
+                               "model.obj:2: vertex needs 3 numbers"}));
+
+struct TinyNumber {
+  const char* word;
+  float value;
+};
+
+class ObjTinyNumberTest : public ObjReaderTest, public ::testing::WithParamInterface<TinyNumber> {};
+
+// Rounding to zero or to a subnormal is rounding, as for any decimal.
+TEST_P(ObjTinyNumberTest, RoundsToTheNearestFloat) {
+  const refhost::Document& document = Parse(std::string("v ") + GetParam().word + " 0 0\n");
+  const float read = document.ObjectAt(0)->Vertex(0).x;
+  EXPECT_EQ(std::memcmp(&read, &GetParam().value, sizeof read), 0) << read;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ObjTinyNumberTest,
+    ::testing::Values(TinyNumber{"1e-46", 0.0f}, TinyNumber{"-1e-50", -0.0f},
+                      TinyNumber{"0.00000000000000000000000000000000000000000000001", 0.0f},
+                      TinyNumber{"+1e-99999999999999999999", 0.0f}, TinyNumber{"7.1e-46", 1.4e-45f},
+                      TinyNumber{"1e-40", 1e-40f}));
+
+struct LineEndCase {
+  const char* text;
+  const char* lineEnd;
+  const char* byteOrderMark;
+};
+
+class ObjLineEndTest : public ObjReaderTest, public ::testing::WithParamInterface<LineEndCase> {};
+
+TEST_P(ObjLineEndTest, ReadsEveryLineAndKeepsHowTheFileEndsThem) {
+  refhost::Document& document = referenceHost().NewDocument();
+  const refhost::ObjFile file = refhost::ParseObj(GetParam().text, "model.obj", "model", document);
+  ASSERT_EQ(document.ObjectCount(), 1);
+  EXPECT_EQ(document.ObjectAt(0)->name(), "body");
+  EXPECT_EQ(document.ObjectAt(0)->VertexCount(), 2);
+  EXPECT_EQ(file.lineEnd, GetParam().lineEnd);
+  EXPECT_EQ(file.byteOrderMark, GetParam().byteOrderMark);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ObjLineEndTest,
+    ::testing::Values(LineEndCase{"o body\rv 0 0 0\rv 1 0 0", "\r", ""},
+                      LineEndCase{"o body\r\nv 0 0 0\r\nv 1 0 0\r\n", "\r\n", ""},
+                      LineEndCase{"\xEF\xBB\xBFo body\nv 0 0 0\nv 1 0 0\n", "\n", "\xEF\xBB\xBF"},
+                      LineEndCase{"\xEF\xBB\xBFo body\rv 0 0 0\rv 1 0 0\r", "\r", "\xEF\xBB\xBF"}));
 
 // A C string cannot hold a NUL byte, so this case is not in the table.
 TEST_F(ObjReaderTest, NulByteMarksTheFileAsNotText) {

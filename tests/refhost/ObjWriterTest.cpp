@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -223,6 +224,10 @@ INSTANTIATE_TEST_SUITE_P(
                  NoEdit,
                  "# head\r\nmtllib a.mtl\r\no a \t # its name\r\n\r\nv 0 0 0 # origin\r\n"
                  "vp 0.5\r\n"},
+        EditCase{"CrLineEndsStay", "o a\rv 0 0 0\rp 1", CopyFirst,
+                 "o a\rv 0 0 0\rp 1\ro copy\rv 9 9 9\rp 2\r"},
+        EditCase{"ByteOrderMarkStays", "\xEF\xBB\xBFo a\nv 0 0 0\n", RenameFirst,
+                 "\xEF\xBB\xBFo head\nv 0 0 0\n"},
         EditCase{"UnchangedNameComesBackEvenWhereOBJCouldNotStoreIt", "o a\rb\nv 0 0 0\n", NoEdit,
                  "o a\rb\nv 0 0 0\n"},
         EditCase{"CopyFollowsItsBaseAndLaterNumbersMove",
@@ -257,6 +262,35 @@ INSTANTIATE_TEST_SUITE_P(
                  "out.obj: object 'a' changed its vertices or elements after it was read, which "
                  "have no place in the file"}),
     [](const ::testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
+
+struct NonFinitePosition {
+  MQPoint point;
+  const char* message;
+};
+
+class ObjNonFiniteWriteTest : public ObjWriterTest,
+                              public ::testing::WithParamInterface<NonFinitePosition> {};
+
+TEST_P(ObjNonFiniteWriteTest, IsRefusedNamingObjectAndVertex) {
+  refhost::Document& document = SmallDocument();
+  document.ObjectAt(2)->SetVertex(1, GetParam().point);
+  try {
+    Text(document);
+    FAIL() << "a position that is not finite was written";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_EQ(std::string(error.what()).rfind(GetParam().message, 0), 0u) << error.what();
+  }
+}
+
+// How a NaN prints differs between C runtimes, so its case ends before it.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ObjNonFiniteWriteTest,
+    ::testing::Values(
+        NonFinitePosition{{INFINITY, 0, 0},
+                          "out.obj: object 'hat', vertex 2 is (inf, 0, 0): OBJ "
+                          "cannot store a position that is not a finite number"},
+        NonFinitePosition{{0, -INFINITY, 0}, "out.obj: object 'hat', vertex 2 is (0, -inf, 0)"},
+        NonFinitePosition{{0, 0, NAN}, "out.obj: object 'hat', vertex 2 is (0, 0, "}));
 
 TEST_F(ObjWriterTest, MaterialLibrariesAreNamedFromTheOutputsFolder) {
   refhost::Document& document = referenceHost().NewDocument();

@@ -1,0 +1,23 @@
+#include "refhost/model/TextCheck.h"
+
+#include <cstring>
+
+#include "refhost/model/LineEnds.h"
+#include "refhost/model/ModelFileError.h"
+
+namespace refhost {
+
+void CheckText(std::string_view text, std::size_t from, const std::string& name) {
+  const void* nul = std::memchr(text.data() + from, '\0', text.size() - from);
+  if (nul != nullptr)
+    throw ModelFileError(name, LineAt(text, static_cast<const char*>(nul) - text.data()),
+                         "not a text file: holds a NUL byte");
+  if (text.size() <= kLongestLine) return;
+  // Searched from the end, the last line end is near unless the line is long.
+  const std::size_t lastEnd = text.find_last_of("\r\n");
+  const std::size_t lastLine = lastEnd == std::string_view::npos ? 0 : lastEnd + 1;
+  if (text.size() - lastLine > kLongestLine)
+    throw ModelFileError(name, LineAt(text, lastLine), kLongLineFlaw);
+}
+
+}  // namespace refhost
