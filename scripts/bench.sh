@@ -47,7 +47,7 @@ valgrind --tool=callgrind --callgrind-out-file="$calls" "$build_dir/bin/blend_be
   echo
   bench/summarize.py "${results[@]}"
   echo
-  echo "End to end: refhost run on the 1,000 x 1,000 grid with two targets ($(du -m "$grid" | cut -f1) MB)"
+  echo "End to end: refhost run on the 1,000 x 1,000 grid with two targets"
   echo
   bench/endtoend.py "$endtoend"
   echo
