@@ -11,6 +11,7 @@
 #include "abi/Export.h"
 #include "abi/HostApi.h"
 #include "abi/HostFunctionList.h"
+#include "refhost/ColdPath.h"
 #include "refhost/Host.h"
 #include "refhost/variants/StubFunction.h"
 #include "refhost/widgets/WidgetService.h"
@@ -32,10 +33,13 @@ using refhost::Object;
 // Fills the rest of a buffer when the unterminated-name fault is on.
 constexpr char kNameFiller = '*';
 
+// The one host, found once when the library loads, so that a call reaches it
+// with one load.
+Host& theHost = Host::Instance();
+
 Host& Called(const char* function, const void* target, int index = -1) {
-  Host& host = Host::Instance();
-  host.Record(function, target, index);
-  return host;
+  theHost.Record(function, target, index);
+  return theHost;
 }
 
 Document* DocumentOf(Host& host, const char* function, MQDocument handle) {
@@ -74,6 +78,39 @@ void CopyName(const std::string& name, char* buffer, int size, bool terminated) 
     return;
   }
   std::memset(buffer + length, kNameFiller, room - length);
+}
+
+// The per-vertex functions run once per vertex, so their common path checks
+// the reference, the index and the point and makes no call. A misuse goes to
+// one of these, which record the call and report the misuse as the other
+// functions do.
+REFHOST_COLD_PATH int ObjectMisused(const char* function, MQObject obj) {
+  Called(function, obj);
+  ObjectOf(theHost, function, obj);
+  return 0;
+}
+
+REFHOST_COLD_PATH int VertexMisused(const char* function, MQObject obj, int index) {
+  Called(function, obj, index);
+  VertexOwner(theHost, function, obj, index);
+  return 0;
+}
+
+REFHOST_COLD_PATH void PointMisused(const char* function, MQObject obj, int index,
+                                    const MQPoint* point) {
+  Called(function, obj, index);
+  if (VertexOwner(theHost, function, obj, index) != nullptr)
+    Present(theHost, function, point, "point");
+}
+
+REFHOST_COLD_PATH int RecordedAnswer(int answer, const char* function, MQObject obj, int index) {
+  Called(function, obj, index);
+  return answer;
+}
+
+// Records the call and returns `answer`, with no call unless the host records.
+int Answered(int answer, const char* function, MQObject obj, int index) {
+  return theHost.recording() ? RecordedAnswer(answer, function, obj, index) : answer;
 }
 
 }  // namespace
@@ -155,29 +192,31 @@ extern "C" int MQObj_SetName(MQObject obj, const char* name) {
 }
 
 extern "C" int MQObj_GetVertexCount(MQObject obj) {
-  Host& host = Called(__func__, obj);
-  Object* object = ObjectOf(host, __func__, obj);
-  return object == nullptr ? 0 : object->VertexCount();
+  const Object* object = theHost.ObjectFromHandle(obj);
+  if (object == nullptr) return ObjectMisused(__func__, obj);
+  return Answered(object->VertexCount(), __func__, obj, -1);
 }
 
 extern "C" void MQObj_GetVertex(MQObject obj, int index, MQPoint* point) {
-  Host& host = Called(__func__, obj, index);
-  Object* object = VertexOwner(host, __func__, obj, index);
-  if (object == nullptr || !Present(host, __func__, point, "point")) return;
+  const Object* object = theHost.ObjectFromHandle(obj);
+  if (object == nullptr || !object->HasVertex(index) || point == nullptr)
+    return PointMisused(__func__, obj, index, point);
   *point = object->vertices()[index];
+  theHost.Record(__func__, obj, index);
 }
 
 extern "C" void MQObj_SetVertex(MQObject obj, int index, MQPoint* point) {
-  Host& host = Called(__func__, obj, index);
-  Object* object = VertexOwner(host, __func__, obj, index);
-  if (object == nullptr || !Present(host, __func__, point, "point")) return;
-  object->SetVertex(index, *point);
+  Object* object = theHost.ObjectFromHandle(obj);
+  if (object == nullptr || !object->HasVertex(index) || point == nullptr)
+    return PointMisused(__func__, obj, index, point);
+  object->SetVertexUnchecked(index, *point);
+  theHost.Record(__func__, obj, index);
 }
 
 extern "C" int MQObj_GetVertexRefCount(MQObject obj, int index) {
-  Host& host = Called(__func__, obj, index);
-  Object* object = VertexOwner(host, __func__, obj, index);
-  return object == nullptr ? 0 : object->RefCount(index);
+  const Object* object = theHost.ObjectFromHandle(obj);
+  if (object == nullptr || !object->HasVertex(index)) return VertexMisused(__func__, obj, index);
+  return Answered(object->RefCountUnchecked(index), __func__, obj, index);
 }
 
 extern "C" std::uint32_t MQObj_GetVisible(MQObject obj) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 #include "abi/HostApi.h"
 
@@ -11,7 +12,6 @@
 namespace refhost::handles {
 
 inline constexpr int kTagBits = 4;
-inline constexpr std::uintptr_t kTagMask = (1u << kTagBits) - 1;
 inline constexpr std::uintptr_t kObjectTag = 0x9;
 inline constexpr std::uintptr_t kDocumentTag = 0xB;
 
@@ -19,10 +19,12 @@ inline std::uintptr_t Encode(int serial, std::uintptr_t tag) {
   return static_cast<std::uintptr_t>(serial) << kTagBits | tag;
 }
 
-// The serial number in `value`, or 0 when it does not carry `tag`.
+// The serial number in `value`, or a number larger than any serial when it
+// does not carry `tag`: the tag's difference is rotated into the top bits, so
+// that one bounds check rejects both a wrong tag and an unknown serial.
 inline std::uintptr_t Decode(const void* value, std::uintptr_t tag) {
-  const auto bits = reinterpret_cast<std::uintptr_t>(value);
-  return (bits & kTagMask) == tag ? bits >> kTagBits : 0;
+  const auto bits = reinterpret_cast<std::uintptr_t>(value) ^ tag;
+  return bits >> kTagBits | bits << (std::numeric_limits<std::uintptr_t>::digits - kTagBits);
 }
 
 inline MQObject ObjectHandle(int uniqueID) {

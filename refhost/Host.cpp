@@ -2,21 +2,9 @@
 
 #include <utility>
 
-#include "refhost/Handles.h"
 #include "refhost/widgets/WidgetService.h"
 
 namespace refhost {
-namespace {
-
-// The element numbered `serial` from 1, or null when there is none.
-template <class T>
-T* BySerial(const std::vector<std::unique_ptr<T>>& items, std::uintptr_t serial) {
-  if (serial == 0 || serial > items.size()) return nullptr;
-  return items[serial - 1].get();
-}
-
-}  // namespace
-
 Host& Host::Instance() {
   static Host host;
   return host;
@@ -58,10 +46,6 @@ const std::vector<HostCall>& Host::calls() const { return calls_; }
 void Host::ClearCalls() { calls_.clear(); }
 
 const std::vector<std::string>& Host::misuses() const { return misuses_; }
-
-Object* Host::ObjectFromHandle(MQObject handle) const {
-  return BySerial(objects_, handles::Decode(handle, handles::kObjectTag));
-}
 
 Document* Host::DocumentFromHandle(MQDocument handle) const {
   return BySerial(documents_, handles::Decode(handle, handles::kDocumentTag));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "refhost/Document.h"
+#include "refhost/Handles.h"
 #include "refhost/RefhostApi.h"
 
 // The reference host's C++ control interface, beside its C exports. Tests,
@@ -55,16 +56,28 @@ class REFHOST_API Host {
   const std::vector<std::string>& misuses() const;
 
   // For the C exports: what a reference names, null for none or a foreign one.
-  Object* ObjectFromHandle(MQObject handle) const;
+  // Defined here so that the per-vertex host functions inline it.
+  Object* ObjectFromHandle(MQObject handle) const {
+    return BySerial(objects_, handles::Decode(handle, handles::kObjectTag));
+  }
   Document* DocumentFromHandle(MQDocument handle) const;
   Object* ObjectByUniqueID(int id) const;
 
+  bool recording() const { return recording_; }
   void Record(const char* function, const void* target, int index) {
     if (recording_) AppendCall(function, target, index);
   }
   void RecordMisuse(const char* function, const std::string& what);
 
  private:
+  // The item numbered `serial` from 1, or null when there is none. Serial 0
+  // wraps to the largest slot, so one comparison rejects it too.
+  template <class T>
+  static T* BySerial(const std::vector<std::unique_ptr<T>>& items, std::uintptr_t serial) {
+    const std::uintptr_t slot = serial - 1;
+    return slot < items.size() ? items[slot].get() : nullptr;
+  }
+
   int NextUniqueID() const;
   Object& Keep(std::unique_ptr<Object> object);
   void AppendCall(const char* function, const void* target, int index);

@@ -24,7 +24,6 @@ MQObject Object::handle() const { return handles::ObjectHandle(uniqueID_); }
 const std::string& Object::name() const { return name_; }
 void Object::SetName(std::string name) { name_ = std::move(name); }
 
-int Object::VertexCount() const { return static_cast<int>(vertices_.size()); }
 const MQPoint& Object::Vertex(int index) const { return vertices_.at(index); }
 void Object::SetVertex(int index, const MQPoint& point) { vertices_.at(index) = point; }
 
@@ -34,10 +33,6 @@ int Object::AddVertex(const MQPoint& point) {
   if (!extras_.empty()) extras_.emplace_back();
   return VertexCount() - 1;
 }
-
-const std::vector<MQPoint>& Object::vertices() const { return vertices_; }
-
-bool Object::HasVertex(int index) const { return index >= 0 && index < VertexCount(); }
 
 const VertexExtras& Object::Extras(int index) const {
   static const VertexExtras kNone;

@@ -33,14 +33,24 @@ class REFHOST_API Object {
   const std::string& name() const;
   void SetName(std::string name);
 
-  int VertexCount() const;
+  // The per-vertex accessors are defined here so that the host functions,
+  // called once per vertex, inline them.
+  int VertexCount() const { return static_cast<int>(vertices_.size()); }
   // Vertex, SetVertex and RefCount throw std::out_of_range for a bad index.
   const MQPoint& Vertex(int index) const;
   void SetVertex(int index, const MQPoint& point);
+  // For the host functions, which check the index first: the index must be
+  // one that HasVertex accepts.
+  void SetVertexUnchecked(int index, const MQPoint& point) { vertices_[index] = point; }
+  int RefCountUnchecked(int index) const { return refCounts_[index]; }
   // Appends a vertex; returns its index.
   int AddVertex(const MQPoint& point);
-  const std::vector<MQPoint>& vertices() const;
-  bool HasVertex(int index) const;
+  const std::vector<MQPoint>& vertices() const { return vertices_; }
+  // Compared in bytes, so that the check shares the copy's address arithmetic;
+  // a negative index wraps to a size that no array reaches.
+  bool HasVertex(int index) const {
+    return static_cast<std::size_t>(index) * sizeof(MQPoint) < vertices_.size() * sizeof(MQPoint);
+  }
 
   // Extras and SetExtras throw std::out_of_range for a bad index.
   const VertexExtras& Extras(int index) const;

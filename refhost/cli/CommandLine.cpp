@@ -87,6 +87,8 @@ void DefineRun(CLI::App& run, RunOptions& options) {
                  "close the dialog with the button of this caption (default: the default button)")
       ->type_name("CAPTION")
       ->check(kNotEmpty);
+  run.add_flag("--verbose", options.verbose,
+               "print each phase (read, command, write, preview) with its wall time to stderr");
   AddPreview(run, options.preview,
              "after the command, draw the base, the chosen targets and the new object into "
              "this PNG file");

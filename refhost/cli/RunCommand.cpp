@@ -12,6 +12,7 @@
 #include "refhost/cli/HostedPlugin.h"
 #include "refhost/cli/MemoryWatch.h"
 #include "refhost/cli/ModelInput.h"
+#include "refhost/cli/PhaseTimes.h"
 #include "refhost/cli/PreviewMeshes.h"
 #include "refhost/cli/StandardStreams.h"
 #include "refhost/cli/TerminalProgress.h"
@@ -74,6 +75,13 @@ std::unordered_set<const Object*> ObjectsOf(const Document& document) {
   return objects;
 }
 
+// "149.1 MB, 3 objects", or the objects alone when the model is stdin.
+std::string ReadDetails(const std::string& model, const Document& document) {
+  const std::string size = FileMegabytes(model);
+  const std::string objects = std::to_string(ObjectsOf(document).size()) + " objects";
+  return size.empty() ? objects : size + ", " + objects;
+}
+
 void ReportAdded(const Document& document, const std::unordered_set<const Object*>& before,
                  std::ostream& out) {
   for (int index = 0; index < document.ObjectCount(); ++index) {
@@ -127,25 +135,33 @@ int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& er
   HostedPlugin plugin(options.plugin);
   RequireMenuCommand(plugin, options);
   Document& document = Host::Instance().NewDocument();
+  PhaseTimes phases(options.verbose ? &err : nullptr);
   const std::unique_ptr<ModelFile> model = ReadModel(options.model, document);
+  phases.End("read", ReadDetails(options.model, document));
   document.SetCurrentIndex(FindObject(document, options));
   const Object& base = *document.ObjectAt(document.currentIndex());
 
   const auto before = ObjectsOf(document);
   const auto nonFiniteBefore = ObjectsWithNonFinitePositions(document);
+  phases.Start();
   const int changed = RunMenuCommand(plugin, options, document);
+  phases.End("command");
   const std::string name = Escaped(plugin.identity().menuStrings[options.command]);
   if (changed == 0) {
     report << name << " changed nothing (cancelled or refused); no file was written.\n";
     return kExitUnchanged;
   }
   RequireFinitePositions(document, nonFiniteBefore, name);
+  phases.Start();
   WriteModel(document, *model, output);
+  phases.End("write", FileMegabytes(output));
   ReportAdded(document, before, report);
   report << "Wrote the document (" << ObjectsOf(document).size() << " objects) to "
          << (output == kStandardStream ? kStandardOutputName : Escaped(output)) << ".\n";
   if (options.preview.path.empty()) return kExitDone;
+  phases.Start();
   WritePreview(MergeMeshes(document, base, before), options.preview);
+  phases.End("preview");
   report << "Drew the preview to " << Escaped(options.preview.path) << ".\n";
   return kExitDone;
 }

@@ -16,6 +16,7 @@ struct RunOptions {
   int command = 0;
   DialogAnswers answers;
   PreviewOptions preview;
+  bool verbose = false;  // each phase's wall time on stderr
 };
 
 // `refhost run`: opens the model as a document, makes an object current,
