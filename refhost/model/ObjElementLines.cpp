@@ -2,6 +2,7 @@
 
 #include "refhost/FinitePosition.h"
 #include "refhost/model/ModelFileError.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost {
 namespace {

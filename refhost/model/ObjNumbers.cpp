@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "refhost/model/ModelFileError.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost {
 namespace {

@@ -11,6 +11,7 @@
 #include "refhost/model/ObjTokens.h"
 #include "refhost/model/TextCheck.h"
 #include "refhost/model/WholeFile.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjNumbers.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost {
 namespace {

@@ -4,12 +4,13 @@
 #include <cstdint>
 
 #include "refhost/model/AtomicFile.h"
-#include "refhost/model/RelocatedPath.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjElementLines.h"
 #include "refhost/model/ObjLineBuffer.h"
 #include "refhost/model/ObjPlacement.h"
 #include "refhost/model/ObjTokens.h"
+#include "refhost/model/RelocatedPath.h"
+#include "refhost/widgets/MessageText.h"
 
 namespace refhost {
 namespace {
