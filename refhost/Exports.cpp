@@ -80,37 +80,34 @@ void CopyName(const std::string& name, char* buffer, int size, bool terminated) 
   std::memset(buffer + length, kNameFiller, room - length);
 }
 
-// The per-vertex functions run once per vertex, so their common path checks
-// the reference, the index and the point and makes no call. A misuse goes to
-// one of these, which record the call and report the misuse as the other
-// functions do.
-REFHOST_COLD_PATH int ObjectMisused(const char* function, MQObject obj) {
-  Called(function, obj);
-  ObjectOf(theHost, function, obj);
-  return 0;
+// The per-vertex functions run once per vertex, so their fast path serves a
+// sound call and makes no call of its own. Anything else, a misuse or any
+// call while the host records, takes the careful path, which serves it as
+// the other host functions do.
+REFHOST_COLD_PATH int CountVerticesCarefully(MQObject obj) {
+  Host& host = Called("MQObj_GetVertexCount", obj);
+  const Object* object = ObjectOf(host, "MQObj_GetVertexCount", obj);
+  return object == nullptr ? 0 : object->VertexCount();
 }
 
-REFHOST_COLD_PATH int VertexMisused(const char* function, MQObject obj, int index) {
-  Called(function, obj, index);
-  VertexOwner(theHost, function, obj, index);
-  return 0;
+REFHOST_COLD_PATH void GetVertexCarefully(MQObject obj, int index, MQPoint* point) {
+  Host& host = Called("MQObj_GetVertex", obj, index);
+  const Object* object = VertexOwner(host, "MQObj_GetVertex", obj, index);
+  if (object != nullptr && Present(host, "MQObj_GetVertex", point, "point"))
+    *point = object->Vertex(index);
 }
 
-REFHOST_COLD_PATH void PointMisused(const char* function, MQObject obj, int index,
-                                    const MQPoint* point) {
-  Called(function, obj, index);
-  if (VertexOwner(theHost, function, obj, index) != nullptr)
-    Present(theHost, function, point, "point");
+REFHOST_COLD_PATH void SetVertexCarefully(MQObject obj, int index, const MQPoint* point) {
+  Host& host = Called("MQObj_SetVertex", obj, index);
+  Object* object = VertexOwner(host, "MQObj_SetVertex", obj, index);
+  if (object != nullptr && Present(host, "MQObj_SetVertex", point, "point"))
+    object->SetVertex(index, *point);
 }
 
-REFHOST_COLD_PATH int RecordedAnswer(int answer, const char* function, MQObject obj, int index) {
-  Called(function, obj, index);
-  return answer;
-}
-
-// Records the call and returns `answer`, with no call unless the host records.
-int Answered(int answer, const char* function, MQObject obj, int index) {
-  return theHost.recording() ? RecordedAnswer(answer, function, obj, index) : answer;
+REFHOST_COLD_PATH int CountReferencesCarefully(MQObject obj, int index) {
+  Host& host = Called("MQObj_GetVertexRefCount", obj, index);
+  const Object* object = VertexOwner(host, "MQObj_GetVertexRefCount", obj, index);
+  return object == nullptr ? 0 : object->RefCount(index);
 }
 
 }  // namespace
@@ -192,31 +189,29 @@ extern "C" int MQObj_SetName(MQObject obj, const char* name) {
 }
 
 extern "C" int MQObj_GetVertexCount(MQObject obj) {
-  const Object* object = theHost.ObjectFromHandle(obj);
-  if (object == nullptr) return ObjectMisused(__func__, obj);
-  return Answered(object->VertexCount(), __func__, obj, -1);
+  const Object* object = theHost.ServedObject(obj);
+  if (object == nullptr) return CountVerticesCarefully(obj);
+  return object->VertexCount();
 }
 
 extern "C" void MQObj_GetVertex(MQObject obj, int index, MQPoint* point) {
-  const Object* object = theHost.ObjectFromHandle(obj);
+  const Object* object = theHost.ServedObject(obj);
   if (object == nullptr || !object->HasVertex(index) || point == nullptr)
-    return PointMisused(__func__, obj, index, point);
+    return GetVertexCarefully(obj, index, point);
   *point = object->vertices()[index];
-  theHost.Record(__func__, obj, index);
 }
 
 extern "C" void MQObj_SetVertex(MQObject obj, int index, MQPoint* point) {
-  Object* object = theHost.ObjectFromHandle(obj);
+  Object* object = theHost.ServedObject(obj);
   if (object == nullptr || !object->HasVertex(index) || point == nullptr)
-    return PointMisused(__func__, obj, index, point);
+    return SetVertexCarefully(obj, index, point);
   object->SetVertexUnchecked(index, *point);
-  theHost.Record(__func__, obj, index);
 }
 
 extern "C" int MQObj_GetVertexRefCount(MQObject obj, int index) {
-  const Object* object = theHost.ObjectFromHandle(obj);
-  if (object == nullptr || !object->HasVertex(index)) return VertexMisused(__func__, obj, index);
-  return Answered(object->RefCountUnchecked(index), __func__, obj, index);
+  const Object* object = theHost.ServedObject(obj);
+  if (object == nullptr || !object->HasVertex(index)) return CountReferencesCarefully(obj, index);
+  return object->RefCountUnchecked(index);
 }
 
 extern "C" std::uint32_t MQObj_GetVisible(MQObject obj) {

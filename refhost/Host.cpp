@@ -23,6 +23,7 @@ void Host::Reset() {
   recording_ = false;
   calls_.clear();
   misuses_.clear();
+  UpdateServedObjects();
   WidgetService::Instance().Reset();
 }
 
@@ -36,12 +37,18 @@ int Host::NextUniqueID() const { return static_cast<int>(objects_.size()) + 1; }
 
 Object& Host::Keep(std::unique_ptr<Object> object) {
   objects_.push_back(std::move(object));
+  UpdateServedObjects();
   return *objects_.back();
 }
 
 DocumentFaults& Host::faults() { return faults_; }
 
-void Host::SetRecording(bool on) { recording_ = on; }
+void Host::SetRecording(bool on) {
+  recording_ = on;
+  UpdateServedObjects();
+}
+
+void Host::UpdateServedObjects() { servedObjects_ = recording_ ? 0 : objects_.size(); }
 const std::vector<HostCall>& Host::calls() const { return calls_; }
 void Host::ClearCalls() { calls_.clear(); }
 

@@ -60,10 +60,16 @@ class REFHOST_API Host {
   Object* ObjectFromHandle(MQObject handle) const {
     return BySerial(objects_, handles::Decode(handle, handles::kObjectTag));
   }
+  // For the fast path of the per-vertex host functions: the same, but null
+  // for every reference while calls are recorded, so that recorded calls take
+  // the careful path and the fast path tests nothing else.
+  Object* ServedObject(MQObject handle) const {
+    const std::uintptr_t slot = handles::Decode(handle, handles::kObjectTag) - 1;
+    return slot < servedObjects_ ? objects_[slot].get() : nullptr;
+  }
   Document* DocumentFromHandle(MQDocument handle) const;
   Object* ObjectByUniqueID(int id) const;
 
-  bool recording() const { return recording_; }
   void Record(const char* function, const void* target, int index) {
     if (recording_) AppendCall(function, target, index);
   }
@@ -79,12 +85,16 @@ class REFHOST_API Host {
   }
 
   int NextUniqueID() const;
+  void UpdateServedObjects();
   Object& Keep(std::unique_ptr<Object> object);
   void AppendCall(const char* function, const void* target, int index);
 
   std::vector<std::unique_ptr<Document>> documents_;
   // Indexed by unique ID - 1, so that a lookup by ID or handle is one load.
   std::vector<std::unique_ptr<Object>> objects_;
+  // How many of objects_ ServedObject finds: all of them, or none while
+  // recording.
+  std::size_t servedObjects_ = 0;
   DocumentFaults faults_;
   bool recording_ = false;
   std::vector<HostCall> calls_;

@@ -7,15 +7,15 @@
 
 namespace refhost {
 
-Object::Object(int uniqueID) : uniqueID_(uniqueID) {}
+Object::Object(int uniqueID) : uniqueID_(uniqueID), topology_(std::make_shared<Topology>()) {}
 
 Object::Object(int uniqueID, const Object& source)
     : uniqueID_(uniqueID),
       name_(source.name_),
       vertices_(source.vertices_),
+      vertexCount_(source.vertexCount_),
       extras_(source.extras_),
-      refCounts_(source.refCounts_),
-      elements_(source.elements_),
+      topology_(source.topology_),
       visible_(source.visible_),
       intValues_(source.intValues_) {}
 
@@ -24,35 +24,47 @@ MQObject Object::handle() const { return handles::ObjectHandle(uniqueID_); }
 const std::string& Object::name() const { return name_; }
 void Object::SetName(std::string name) { name_ = std::move(name); }
 
-const MQPoint& Object::Vertex(int index) const { return vertices_.at(index); }
-void Object::SetVertex(int index, const MQPoint& point) { vertices_.at(index) = point; }
+const MQPoint& Object::Vertex(int index) const {
+  CheckVertex(index);
+  return vertices_[index];
+}
 
+void Object::SetVertex(int index, const MQPoint& point) {
+  CheckVertex(index);
+  vertices_[index] = point;
+}
+
+// Counted last, so that an addition that fails leaves every per-vertex array
+// at least as long as the count.
 int Object::AddVertex(const MQPoint& point) {
+  OwnTopology().refCounts.push_back(0);
   vertices_.push_back(point);
-  refCounts_.push_back(0);
   if (!extras_.empty()) extras_.emplace_back();
-  return VertexCount() - 1;
+  return vertexCount_++;
 }
 
 const VertexExtras& Object::Extras(int index) const {
   static const VertexExtras kNone;
-  if (!HasVertex(index)) throw std::out_of_range("no such vertex");
+  CheckVertex(index);
   return extras_.empty() ? kNone : extras_[index];
 }
 
 void Object::SetExtras(int index, const VertexExtras& extras) {
-  if (!HasVertex(index)) throw std::out_of_range("no such vertex");
+  CheckVertex(index);
   if (extras_.empty() && extras.count == 0) return;
-  extras_.resize(vertices_.size());
+  extras_.resize(vertexCount_);
   extras_[index] = extras;
 }
 
 const std::vector<VertexExtras>& Object::extras() const { return extras_; }
 
-int Object::RefCount(int index) const { return refCounts_.at(index); }
+int Object::RefCount(int index) const {
+  CheckVertex(index);
+  return topology_->refCounts[index];
+}
 
 const ElementList& Object::elements(ElementKind kind) const {
-  return elements_[static_cast<int>(kind)];
+  return topology_->elements[static_cast<int>(kind)];
 }
 
 const ElementList& Object::faces() const { return elements(ElementKind::Face); }
@@ -60,14 +72,24 @@ const ElementList& Object::faces() const { return elements(ElementKind::Face); }
 void Object::AddElement(ElementKind kind, const std::vector<Corner>& corners,
                         const SurfaceStyle& style) {
   CheckCorners(corners);
-  for (const Corner& corner : corners) ++refCounts_[corner.vertex];
-  elements_[static_cast<int>(kind)].Add(corners, style);
+  Topology& topology = OwnTopology();
+  for (const Corner& corner : corners) ++topology.refCounts[corner.vertex];
+  topology.elements[static_cast<int>(kind)].Add(corners, style);
+}
+
+Object::Topology& Object::OwnTopology() {
+  if (topology_.use_count() > 1) topology_ = std::make_shared<Topology>(*topology_);
+  return *topology_;
+}
+
+void Object::CheckVertex(int index) const {
+  if (!HasVertex(index)) throw std::out_of_range("no such vertex");
 }
 
 void Object::CheckCorners(const std::vector<Corner>& corners) const {
-  const auto count = vertices_.size();
+  const auto count = static_cast<unsigned>(vertexCount_);
   for (const Corner& corner : corners) {
-    if (static_cast<std::size_t>(corner.vertex) >= count)
+    if (static_cast<unsigned>(corner.vertex) >= count)
       throw std::out_of_range("element corner names no vertex");
   }
 }

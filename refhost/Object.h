@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,21 +36,20 @@ class REFHOST_API Object {
 
   // The per-vertex accessors are defined here so that the host functions,
   // called once per vertex, inline them.
-  int VertexCount() const { return static_cast<int>(vertices_.size()); }
+  int VertexCount() const { return vertexCount_; }
   // Vertex, SetVertex and RefCount throw std::out_of_range for a bad index.
   const MQPoint& Vertex(int index) const;
   void SetVertex(int index, const MQPoint& point);
   // For the host functions, which check the index first: the index must be
   // one that HasVertex accepts.
   void SetVertexUnchecked(int index, const MQPoint& point) { vertices_[index] = point; }
-  int RefCountUnchecked(int index) const { return refCounts_[index]; }
+  int RefCountUnchecked(int index) const { return topology_->refCounts[index]; }
   // Appends a vertex; returns its index.
   int AddVertex(const MQPoint& point);
   const std::vector<MQPoint>& vertices() const { return vertices_; }
-  // Compared in bytes, so that the check shares the copy's address arithmetic;
-  // a negative index wraps to a size that no array reaches.
+  // A negative index wraps to a count that no object reaches.
   bool HasVertex(int index) const {
-    return static_cast<std::size_t>(index) * sizeof(MQPoint) < vertices_.size() * sizeof(MQPoint);
+    return static_cast<unsigned>(index) < static_cast<unsigned>(vertexCount_);
   }
 
   // Extras and SetExtras throw std::out_of_range for a bad index.
@@ -84,18 +84,29 @@ class REFHOST_API Object {
  private:
   friend class Document;
   void PlaceIn(Document* document, int index);
+  void CheckVertex(int index) const;
   void CheckCorners(const std::vector<Corner>& corners) const;
+
+  // The elements and the reference counts they make. A clone shares them
+  // until either object changes them, so that cloning a large object copies
+  // only its vertices.
+  struct Topology {
+    std::vector<int> refCounts;
+    std::array<ElementList, std::size(kElementKinds)> elements;
+  };
+  // This object's own topology, copied first if a clone shares it.
+  Topology& OwnTopology();
 
   int uniqueID_;
   Document* document_ = nullptr;
   int index_ = -1;
   std::string name_;
   std::vector<MQPoint> vertices_;
+  // vertices_.size(), kept so that the per-vertex index check is one comparison.
+  int vertexCount_ = 0;
   // Empty while no vertex has extras.
   std::vector<VertexExtras> extras_;
-  // Kept beside the elements so that the per-vertex query costs one load.
-  std::vector<int> refCounts_;
-  std::array<ElementList, std::size(kElementKinds)> elements_;
+  std::shared_ptr<Topology> topology_;
   // All bits set: shown, as a new object in the host is.
   std::uint32_t visible_ = 0xFFFFFFFFu;
   std::map<int, int> intValues_;

@@ -140,24 +140,28 @@ TEST_P(CliNonFiniteResultTest, IsRefusedAndNothingWritten) {
 }
 
 HOSTILE_TABLE(CliOutOfMemoryTest,
-              HostileCase{"WhileReading", "run {plugin} {dir}/faces.obj -o {dir}/out.obj",
-                          "refhost: {dir}/faces.obj: out of memory while reading the model", true,
-                          "", "ulimit -v 100000; "},
-              HostileCase{"InsideThePlugIn", "run {plugin} {dir}/faces.obj -o {dir}/out.obj",
-                          "refhost: {dir}/faces.obj: out of memory while running 'Blendforge'",
-                          true, "", "ulimit -v 137500; "});
+              HostileCase{"WhileReading", "run {plugin} {dir}/vertices.obj -o {dir}/out.obj",
+                          "refhost: {dir}/vertices.obj: out of memory while reading the model",
+                          true, "", "ulimit -v 200000; "},
+              HostileCase{"InsideThePlugIn", "run {plugin} {dir}/vertices.obj -o {dir}/out.obj",
+                          "refhost: {dir}/vertices.obj: out of memory while running 'Blendforge'",
+                          true, "", "ulimit -v 250000; "});
 
-// The model's two million faces take about 110 MB of address space to read,
-// and the plug-in has the host copy them, which needs about 50 MB more; the
-// limits (in KB) fall before and between. A change in how much the document
-// holds per face moves both.
+// The model's two objects of four million vertices take about 240 MB of
+// address space to read, and the plug-in has the host copy the base's
+// vertices, 48 MB, while the document holds them all; the limits (in KB) fall
+// before and between. A change in how much the document holds per vertex
+// moves both.
 TEST_P(CliOutOfMemoryTest, IsAnErrorNamingTheWorkAndTheFile) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the address sanitizer cannot run under a memory limit";
 #endif
-  std::string model = "o body\nv 0 0 0\nv 1 0 0\nv 0 1 0\n";
-  for (int face = 0; face < 1 << 21; ++face) model += "f 1 2 3\n";
-  TempDir::Write(folder / "faces.obj", model + "o elem:up-body\nv 0 0 1\nv 1 0 0\nv 0 1 0\n");
+  constexpr int kVertices = 1 << 22;
+  std::string model = "o body\n";
+  for (int vertex = 0; vertex < kVertices; ++vertex) model += "v 0 0 0\n";
+  model += "f 1 2 3\no elem:up-body\n";
+  for (int vertex = 0; vertex < kVertices; ++vertex) model += "v 0 0 1\n";
+  TempDir::Write(folder / "vertices.obj", model);
   ExpectFailure(Run());
 }
 

@@ -42,6 +42,15 @@ TEST_F(DocumentObjectTest, CloneCopiesEverythingButIdentityAndStaysIndependent) 
   EXPECT_EQ(BitsOf(base.Vertex(0)), BitsOf(MQPoint{1, 2, 3}))
       << "the clone must not share vertices";
   EXPECT_EQ(base.name(), "body") << "the clone must not share its name";
+
+  const ObjectDump baseBefore = DumpObject(document, base);
+  copy.AddVertex({5, 5, 5});
+  copy.AddElement(refhost::ElementKind::Face, CornersOn({0, 1, 4}));
+  EXPECT_EQ(DumpObject(document, base), baseBefore) << "the clone must not share elements";
+  EXPECT_EQ(base.RefCount(0), 3) << "nor reference counts";
+  base.AddElement(refhost::ElementKind::Point, CornersOn({3}));
+  EXPECT_EQ(copy.RefCount(3), 0) << "nor share what its source adds later";
+  EXPECT_EQ(copy.faces().Count(), 3);
 }
 
 TEST_F(DocumentObjectTest, RefCountCountsCornersOfFacesLinesAndPoints) {
