@@ -140,17 +140,22 @@ def main(paths):
         if vertices == 1_000_000:
             print(verdict(f"blend / protocol floor, 1M vertices, {moved}% moved",
                           ratio(measured, protocol), 1.15))
-    for vertices, moved, measured, _, raw in merge:
+    for vertices, moved, measured, protocol, raw in merge:
         if vertices == 1_000_000 and moved in (100, 10):
             print(verdict(f"merge / raw floor, 1M vertices, {moved}% moved", ratio(measured, raw),
-                          12 if moved == 100 else 6))
+                          6 if moved == 100 else 8))
+            print(verdict(f"merge / protocol floor, 1M vertices, {moved}% moved",
+                          ratio(measured, protocol), 1.5))
     thousand, ten_thousand = discovery[1], discovery[2]
     print(verdict("ListMorphTargets per object, 10,000 / 1,000 objects",
                   ratio(ten_thousand[1], thousand[1]), 1.3))
     print(verdict("MakeUniqueTargetName per object, 10,000 / 1,000 objects",
                   ratio(ten_thousand[2], thousand[2]), 1.3))
-    print(verdict("OBJ read, MB/s", megabytes_per_second(results, "BM_ReadObjFile"), 200, False))
-    print(verdict("OBJ write, MB/s", megabytes_per_second(results, "BM_WriteObjFile"), 150, False))
+    read = megabytes_per_second(results, "BM_ReadObjFile")
+    print(verdict("OBJ read, MB/s", read, 400, False))
+    print(verdict("OBJ write, MB/s", megabytes_per_second(results, "BM_WriteObjFile"), 400, False))
+    print(verdict("OBJ read / reading the file's bytes",
+                  ratio(read, megabytes_per_second(results, "BM_ReadFileBytes")), 0.25, False))
     print(verdict("preview drawing / OBJ reading, 1M vertices",
                   ratio(milliseconds(results, "BM_DrawPreview"),
                         milliseconds(results, "BM_ReadObjFile")), 1))
