@@ -208,7 +208,7 @@ class ObjFormatter {
   }
 
   std::string_view TextOf(const ObjStatement& statement) const {
-    return std::string_view(file_.text).substr(statement.offset, statement.length);
+    return std::string_view(file_.keptText).substr(statement.offset, statement.length);
   }
 
   // How far the object being written from the file's statements has come.

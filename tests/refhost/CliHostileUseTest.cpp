@@ -142,12 +142,12 @@ TEST_P(CliNonFiniteResultTest, IsRefusedAndNothingWritten) {
 HOSTILE_TABLE(CliOutOfMemoryTest,
               HostileCase{"WhileReading", "run {plugin} {dir}/faces.obj -o {dir}/out.obj",
                           "refhost: {dir}/faces.obj: out of memory while reading the model", true,
-                          "", "ulimit -v 100000; "},
+                          "", "ulimit -v 85000; "},
               HostileCase{"InsideThePlugIn", "run {plugin} {dir}/faces.obj -o {dir}/out.obj",
                           "refhost: {dir}/faces.obj: out of memory while running 'Blendforge'",
-                          true, "", "ulimit -v 137500; "});
+                          true, "", "ulimit -v 125000; "});
 
-// The model's two million faces take about 110 MB of address space to read,
+// The model's two million faces take about 100 MB of address space to read,
 // and the plug-in has the host copy them, which needs about 50 MB more; the
 // limits (in KB) fall before and between. A change in how much the document
 // holds per face moves both.

@@ -6,6 +6,7 @@
 
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
+#include "refhost/model/ObjWriter.h"
 #include "refhost/model/TextCheck.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
@@ -63,6 +64,35 @@ TEST_F(ObjReaderTest, VerticesBeforeAnyObjectFormAnObjectNamedAfterTheFile) {
   EXPECT_EQ(document.ObjectAt(0)->name(), "head") << "the default object takes the file's stem";
   EXPECT_EQ(document.ObjectAt(0)->VertexCount(), 3);
   EXPECT_EQ(document.ObjectAt(1)->name(), "hat");
+}
+
+// Runs of kept lines, comments ending runs and CRLF line ends, in a file of
+// several of the reader's blocks.
+TEST_F(ObjReaderTest, FileReadInBlocksKeepsWhatTheWholeTextKeeps) {
+  std::string text = "mtllib a.mtl\r\n";
+  for (int object = 0; text.size() < (std::size_t{3} << 20); ++object) {
+    text += "o part" + std::to_string(object) + "\r\n# three vertices\r\n\r\n";
+    for (int vertex = 0; vertex < 3; ++vertex)
+      text += "v " + std::to_string(object) + " " + std::to_string(vertex) + " 0.5\r\nvt 0 1\r\n";
+    const std::string first = std::to_string(3 * object + 1);
+    const std::string last = std::to_string(3 * object + 3);
+    text += "usemtl m" + std::to_string(object % 3) + "\r\nf " + first + "/" + first + " " + last +
+            "/" + last + " " + first + "/" + last + " # face\r\nl " + last + " " + first + "\r\n";
+  }
+  TempDir folder;
+  TempDir::Write(folder / "blocks.obj", text);
+  refhost::Document& streamed = referenceHost().NewDocument();
+  const refhost::ObjFile file = refhost::ReadObjFile(folder / "blocks.obj", streamed);
+  refhost::Document& whole = referenceHost().NewDocument();
+  const refhost::ObjFile parsed =
+      refhost::ParseObj(text, (folder / "blocks.obj").string(), "blocks", whole);
+  EXPECT_TRUE(DumpDocument(streamed) == DumpDocument(whole)) << "the models differ";
+  EXPECT_TRUE(file.keptText == parsed.keptText)
+      << "a line was kept differently across a block's end";
+  std::string written;
+  refhost::WriteObj(streamed, file, folder / "out.obj",
+                    [&](std::string_view bytes) { written += bytes; });
+  EXPECT_TRUE(written == text) << "the file did not come back byte for byte";
 }
 
 struct CornerCase {
