@@ -60,8 +60,8 @@ const ElementList& Object::faces() const { return elements(ElementKind::Face); }
 void Object::AddElement(ElementKind kind, const std::vector<Corner>& corners,
                         const SurfaceStyle& style) {
   CheckCorners(corners);
-  for (const Corner& corner : corners) ++refCounts_[corner.vertex];
   elements_[static_cast<int>(kind)].Add(corners, style);
+  for (const Corner& corner : corners) ++refCounts_[corner.vertex];
 }
 
 void Object::CheckCorners(const std::vector<Corner>& corners) const {
