@@ -99,9 +99,9 @@ class ObjParser {
 
   void ParseVertex(ObjTokens& tokens) {
     MQPoint point{};
-    point.x = numbers_.Coordinate(tokens.Next(), "vertex", 3);
-    point.y = numbers_.Coordinate(tokens.Next(), "vertex", 3);
-    point.z = numbers_.Coordinate(tokens.Next(), "vertex", 3);
+    point.x = numbers_.Coordinate(tokens, "vertex", 3);
+    point.y = numbers_.Coordinate(tokens, "vertex", 3);
+    point.z = numbers_.Coordinate(tokens, "vertex", 3);
     const VertexExtras extras = numbers_.Extras(tokens);
     Object& object = CurrentObject();
     const int index = object.AddVertex(point);
@@ -127,8 +127,7 @@ class ObjParser {
   void ParseElement(ObjTokens& tokens, ElementKind kind) {
     Object& object = CurrentObject();
     corners_.clear();
-    for (std::string_view word = tokens.Next(); !word.empty(); word = tokens.Next())
-      corners_.push_back(references_.ReadCorner(word, kind));
+    for (Corner corner; references_.TakeCorner(tokens, kind, corner);) corners_.push_back(corner);
     CheckCorners(kind);
     object.AddElement(kind, corners_, style_);
     AppendRun(Kind::Elements, kind, tokens.comment());
