@@ -183,9 +183,10 @@ class ObjFormatter {
       text_.EndLine();
     }
     if (style.smoothing != running_.smoothing) {
-      text_.Append("s ");
-      if (style.smoothing == 0) text_.Append("off");
-      if (style.smoothing != 0) text_.AppendNumber(static_cast<std::uint64_t>(style.smoothing));
+      text_.Append('s');
+      if (style.smoothing == 0) text_.Append(" off");
+      if (style.smoothing != 0)
+        text_.AppendNumber(' ', static_cast<std::uint64_t>(style.smoothing));
       text_.EndLine();
     }
     running_ = style;
