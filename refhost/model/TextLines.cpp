@@ -18,7 +18,7 @@ constexpr std::size_t kBlock = 1 << 20;
 }  // namespace
 
 TextLines::TextLines(std::string_view text, std::string name)
-    : name_(std::move(name)), text_(text), lineEnd_(LineEndOf(text)) {
+    : name_(std::move(name)), text_(text), lineEnd_(LineEndOf(text)), lineBreak_(lineEnd_.back()) {
   Check(0);
   SkipByteOrderMark();
 }
@@ -28,29 +28,22 @@ TextLines::TextLines(std::FILE* file, std::string name) : name_(std::move(name))
   std::size_t from = 0;
   while (file_ != nullptr && text_.find('\n', from) == std::string_view::npos) from = Read();
   lineEnd_ = LineEndOf(text_);
+  lineBreak_ = lineEnd_.back();
   SkipByteOrderMark();
 }
 
-bool TextLines::Next(TextLine& line) {
-  const char lineBreak = lineEnd_.back();
-  const void* found;
-  while ((found = std::memchr(text_.data() + cursor_, lineBreak, text_.size() - cursor_)) ==
-             nullptr &&
-         file_ != nullptr)
+bool TextLines::NextAfterRead(TextLine& line) {
+  const void* found = nullptr;
+  while (found == nullptr && file_ != nullptr) {
     Read();
+    found = std::memchr(text_.data() + cursor_, lineBreak_, text_.size() - cursor_);
+  }
   if (cursor_ == text_.size()) return false;
-  const std::size_t end =
-      found == nullptr ? text_.size() : static_cast<const char*>(found) - text_.data();
-  ++lines_;
-  if (end - cursor_ > kLongestLine) throw ModelFileError(name_, lines_, kLongLineFlaw);
-  std::size_t contentEnd = end;
-  if (contentEnd > cursor_ && text_[contentEnd - 1] == '\r') --contentEnd;
-  const std::size_t next = std::min(end + 1, text_.size());
-  line.content = text_.substr(cursor_, contentEnd - cursor_);
-  line.end = text_.substr(contentEnd, next - contentEnd);
-  cursor_ = next;
+  Hand(line, found == nullptr ? text_.size() : static_cast<const char*>(found) - text_.data());
   return true;
 }
+
+void TextLines::FailLongLine() const { throw ModelFileError(name_, lines_, kLongLineFlaw); }
 
 void TextLines::SkipByteOrderMark() {
   if (text_.substr(0, kByteOrderMark.size()) != kByteOrderMark) return;

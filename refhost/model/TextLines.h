@@ -3,9 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "refhost/model/TextCheck.h"
 
 namespace refhost {
 
@@ -33,7 +36,13 @@ class TextLines {
   TextLines(std::FILE* file, std::string name);
 
   // The next line, valid until the next call; false after the last one.
-  bool Next(TextLine& line);
+  // Defined here, so that a line costs no call of its own.
+  bool Next(TextLine& line) {
+    const void* found = std::memchr(text_.data() + cursor_, lineBreak_, text_.size() - cursor_);
+    if (found == nullptr) return NextAfterRead(line);
+    Hand(line, static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()));
+    return true;
+  }
   // "\n", "\r\n" or "\r".
   const std::string& lineEnd() const { return lineEnd_; }
   // kByteOrderMark when the text starts with it, else empty.
@@ -42,6 +51,18 @@ class TextLines {
   std::uint64_t offset() const { return before_ + cursor_; }
 
  private:
+  // The line from cursor_ to `end`, where its line break is (or the text ends).
+  void Hand(TextLine& line, std::size_t end) {
+    ++lines_;
+    if (end - cursor_ > kLongestLine) FailLongLine();
+    const std::size_t contentEnd = end > cursor_ && text_[end - 1] == '\r' ? end - 1 : end;
+    const std::size_t next = end < text_.size() ? end + 1 : end;
+    line.content = std::string_view(text_.data() + cursor_, contentEnd - cursor_);
+    line.end = std::string_view(text_.data() + contentEnd, next - contentEnd);
+    cursor_ = next;
+  }
+  bool NextAfterRead(TextLine& line);
+  [[noreturn]] void FailLongLine() const;
   // Reads one more block after the bytes not yet handed out; returns where
   // the new bytes start.
   std::size_t Read();
@@ -59,6 +80,7 @@ class TextLines {
   std::uint64_t before_ = 0;  // bytes dropped before text_
   long long lines_ = 0;       // lines handed out
   std::string lineEnd_;       // empty until known
+  char lineBreak_ = '\n';     // lineEnd_'s last character, once known
   std::string_view byteOrderMark_;
 };
 
