@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -95,6 +96,29 @@ TEST_F(ObjReaderTest, FileReadInBlocksKeepsWhatTheWholeTextKeeps) {
   EXPECT_TRUE(written == text) << "the file did not come back byte for byte";
 }
 
+class RecordedProgress : public refhost::Progress {
+ public:
+  void Advance(std::uint64_t done, std::uint64_t total) override {
+    EXPECT_LE(done, total) << "progress went past its total";
+    EXPECT_GT(done, reports.empty() ? 0 : reports.back()) << "progress went back";
+    reports.push_back(done);
+    lastTotal = total;
+  }
+  std::vector<std::uint64_t> reports;
+  std::uint64_t lastTotal = 0;
+};
+
+TEST_F(ObjReaderTest, LongReadReportsItsProgressAgainstTheFileSize) {
+  std::string text = "o grid\n";
+  while (text.size() < (std::size_t{20} << 20)) text += "v 0.125 0.25 0.375\n";
+  TempDir folder;
+  TempDir::Write(folder / "long.obj", text);
+  RecordedProgress progress;
+  refhost::ReadObjFile(folder / "long.obj", referenceHost().NewDocument(), &progress);
+  EXPECT_GE(progress.reports.size(), 2u) << "a 20 MB read reported its progress too seldom";
+  EXPECT_EQ(progress.lastTotal, text.size());
+}
+
 struct CornerCase {
   const char* face;
   std::vector<int> textureCoords;  // per corner, -1 for none
@@ -131,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CornerCase{"f 1//1 2//2 3//1", kNone, {0, 1, 0}},
                       CornerCase{"f -3 -2 -1", kNone, kNone},
                       CornerCase{"f -3/-3/-1 -2/-2/-2 -1/-1/-1", {0, 1, 2}, {1, 0, 1}},
-                      CornerCase{"f\t1  2 3 # trailing comment", kNone, kNone}));
+                      CornerCase{"f\t1  2 3 # trailing comment", kNone, kNone},
+                      CornerCase{"f 0000000000000000000001 2 3", kNone, kNone}));
 
 TEST_F(ObjReaderTest, FacesUseFileWideNumbersMappedToTheirObject) {
   refhost::Document& document = Parse(
@@ -263,6 +288,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"vn 0 1\n", "model.obj:1: normal needs 3 numbers"},
         BadInput{"v 1 2 3 4 5 6 7 8\n",
                  "model.obj:1: vertex has more than 7 numbers, more than can be kept"}));
+
+// Numbers and corners are read straight from the line; a word that only
+// starts as one is still refused whole.
+INSTANTIATE_TEST_SUITE_P(
+    WordsThatStartAsNumbers, ObjBadInputTest,
+    ::testing::Values(
+        BadInput{"v 1 2 3#4\n", "model.obj:1: malformed number '3#4'"},
+        BadInput{"v 1.5x 0 0\n", "model.obj:1: malformed number '1.5x'"},
+        BadInput{"vt 0.5 0.25/\n", "model.obj:1: malformed number '0.25/'"},
+        BadInput{"v 0 0 0\nf 1x 1 1\n", "model.obj:2: malformed face corner '1x'"},
+        BadInput{"v 0 0 0\nvt 0 0\nf 1/1 1/1x 1/1\n", "model.obj:3: malformed face corner '1/1x'"},
+        BadInput{"v 0 0 0\nvn 0 0 1\nl 1//1 1//1/\n", "model.obj:3: malformed line corner '1//1/'"},
+        BadInput{"v 0 0 0\np 1-\n", "model.obj:2: malformed point corner '1-'"}));
 
 INSTANTIATE_TEST_SUITE_P(
     NonFiniteNumbers, ObjBadInputTest,
