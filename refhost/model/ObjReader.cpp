@@ -102,7 +102,8 @@ class ObjParser {
     point.x = numbers_.Coordinate(tokens, "vertex", 3);
     point.y = numbers_.Coordinate(tokens, "vertex", 3);
     point.z = numbers_.Coordinate(tokens, "vertex", 3);
-    const VertexExtras extras = numbers_.Extras(tokens);
+    // Most vertices end with their position: their line costs no more calls.
+    const VertexExtras extras = tokens.Ahead().empty() ? VertexExtras() : numbers_.Extras(tokens);
     Object& object = CurrentObject();
     const int index = object.AddVertex(point);
     if (extras.count > 0) object.SetExtras(index, extras);
