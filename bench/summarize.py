@@ -154,7 +154,7 @@ def main(paths):
     read = megabytes_per_second(results, "BM_ReadObjFile")
     print(verdict("OBJ read, MB/s", read, 400, False))
     print(verdict("OBJ write, MB/s", megabytes_per_second(results, "BM_WriteObjFile"), 400, False))
-    print(verdict("OBJ read / reading the file's bytes",
+    print(verdict("OBJ read / reading the file's bytes alone",
                   ratio(read, megabytes_per_second(results, "BM_ReadFileBytes")), 0.25, False))
     print(verdict("preview drawing / OBJ reading, 1M vertices",
                   ratio(milliseconds(results, "BM_DrawPreview"),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "refhost/Element.h"
@@ -10,9 +11,10 @@ namespace refhost {
 
 // Elements of one kind, stored flat: the corners' vertex indices in one array,
 // their texture and normal indices in two more (each empty until a corner has
-// one), where each element's corners end in another, and its style in one
-// more. Adding an element allocates nothing of its own, and copying the list
-// is a few array copies.
+// one), where each element's corners end in another, and the styles as runs
+// of elements that share one, since a style is set for many elements at once.
+// Adding an element allocates nothing of its own, and copying the list is a
+// few array copies.
 class REFHOST_API ElementList {
  public:
   // The corners of one element, for range-for.
@@ -50,8 +52,10 @@ class REFHOST_API ElementList {
   Corners CornersOf(int element) const {
     return {*this, element == 0 ? 0 : ends_[element - 1], ends_[element]};
   }
-  const SurfaceStyle& StyleOf(int element) const { return styles_[element]; }
+  const SurfaceStyle& StyleOf(int element) const;
 
+  // Throws std::length_error, adding nothing, when the list would hold more
+  // corners than 32 bits count.
   void Add(const std::vector<Corner>& corners, const SurfaceStyle& style);
 
  private:
@@ -61,11 +65,18 @@ class REFHOST_API ElementList {
   }
   void AddToChannel(std::vector<int>& channel, int index);
 
+  static constexpr std::size_t kMostCorners = UINT32_MAX;
+
+  struct StyleRun {
+    std::uint32_t first;  // element
+    SurfaceStyle style;
+  };
+
   std::vector<int> vertices_;
   std::vector<int> textures_;
   std::vector<int> normals_;
-  std::vector<std::size_t> ends_;
-  std::vector<SurfaceStyle> styles_;
+  std::vector<std::uint32_t> ends_;
+  std::vector<StyleRun> styles_;
 };
 
 }  // namespace refhost

@@ -73,8 +73,9 @@ void Object::AddElement(ElementKind kind, const std::vector<Corner>& corners,
                         const SurfaceStyle& style) {
   CheckCorners(corners);
   Topology& topology = OwnTopology();
-  for (const Corner& corner : corners) ++topology.refCounts[corner.vertex];
+  // Counted once the element is kept, so that one that fails counts nothing.
   topology.elements[static_cast<int>(kind)].Add(corners, style);
+  for (const Corner& corner : corners) ++topology.refCounts[corner.vertex];
 }
 
 Object::Topology& Object::OwnTopology() {

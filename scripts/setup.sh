@@ -3,7 +3,7 @@
 # test and package both platforms; with "demo": only what the main job builds.
 set -euo pipefail
 
-demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev)
+demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev libfast-float-dev)
 packages=("${demo_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev valgrind icoutils)
 [[ ${1:-} == demo ]] && packages=("${demo_packages[@]}")

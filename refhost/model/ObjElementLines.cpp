@@ -70,15 +70,12 @@ void ObjElementLines::WriteElement(ElementKind kind, const ElementList& list, in
                                    std::uint64_t base) {
   text_.Append(KeywordOf(kind));
   for (Corner corner : list.CornersOf(index)) {
-    text_.Append(' ');
-    text_.AppendNumber(base + static_cast<std::uint64_t>(corner.vertex) + 1);
-    if (corner.texture < 0 && corner.normal < 0) continue;
-    text_.Append('/');
+    text_.AppendNumber(' ', base + static_cast<std::uint64_t>(corner.vertex) + 1);
     if (corner.texture >= 0)
       AppendReference(corner.texture, file_.textureCoords, "texture coordinate");
-    if (corner.normal < 0) continue;
-    text_.Append('/');
-    AppendReference(corner.normal, file_.normals, "normal");
+    else if (corner.normal >= 0)
+      text_.Append('/');
+    if (corner.normal >= 0) AppendReference(corner.normal, file_.normals, "normal");
   }
 }
 
@@ -96,7 +93,7 @@ void ObjElementLines::AppendReference(int index, long long defined, const char* 
     throw ModelFileError(outputName_, std::string("an element refers to ") + noun + " " +
                                           std::to_string(index + 1) +
                                           ", which the file does not define");
-  text_.AppendNumber(static_cast<std::uint64_t>(index) + 1);
+  text_.AppendNumber('/', static_cast<std::uint64_t>(index) + 1);
 }
 
 void ObjElementLines::Advance() {

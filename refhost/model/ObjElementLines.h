@@ -37,7 +37,8 @@ class ObjElementLines {
   void WriteElement(ElementKind kind, const ElementList& list, int index, std::uint64_t base);
   void EndLine(bool last, std::string_view comment);
   [[noreturn]] void FailNonFinite(const Object& object, int index) const;
-  // Throws ModelFileError for a number the file does not define.
+  // "/" and the number; throws ModelFileError for one the file does not
+  // define.
   void AppendReference(int index, long long defined, const char* noun);
   void Advance();
 

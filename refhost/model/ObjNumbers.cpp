@@ -1,61 +1,41 @@
 #include "refhost/model/ObjNumbers.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <system_error>
-
 #include "refhost/model/ModelFileError.h"
 #include "refhost/widgets/MessageText.h"
 
 namespace refhost {
 namespace {
 
-// Whether a decimal too small or too large for a float is the small kind,
-// which rounds to zero: the power of ten of its first significant digit is
-// negative. An exponent too long for a number has its sign tell.
-bool RoundsToZero(std::string_view word) {
-  const std::size_t mark = std::min(word.find_first_of("eE"), word.size());
-  const std::string_view mantissa = word.substr(0, mark);
-  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const std::size_t first = mantissa.find_first_of("123456789");
-  const long long place = first < point ? static_cast<long long>(point - first - 1)
-                                        : -static_cast<long long>(first - point);
-  std::string_view exponent = word.substr(std::min(mark + 1, word.size()));
-  if (!exponent.empty() && exponent[0] == '+') exponent.remove_prefix(1);
-  long long power = 0;
-  if (!exponent.empty() && !ParseInteger(exponent, power)) return exponent[0] == '-';
-  return power < -place;
+// A decimal too large for a float reads as infinite, as "inf" does; only its
+// first character tells them apart.
+bool IsDecimal(const char* number) {
+  if (*number == '-') ++number;
+  return *number == '.' || (*number >= '0' && *number <= '9');
 }
 
 }  // namespace
 
-float ObjNumbers::Coordinate(std::string_view word, const char* what, int needed) const {
-  if (word.empty())
-    position_.Fail(std::string(what) + " needs " + std::to_string(needed) + " number" +
-                   (needed > 1 ? "s" : ""));
-  return Float(word);
+void ObjNumbers::FailMissing(const char* what, int needed) const {
+  position_.Fail(std::string(what) + " needs " + std::to_string(needed) + " number" +
+                 (needed > 1 ? "s" : ""));
 }
 
-float ObjNumbers::Float(std::string_view word) const {
+// A decimal too small for a float reads as zero with its sign, as it rounds.
+float ObjNumbers::OtherFloat(std::string_view word) const {
   const char* first = word.data();
   const char* last = word.data() + word.size();
   if (word.size() > 1 && word[0] == '+' && word[1] != '-') ++first;
   float value = 0.0f;
-  auto [end, error] = std::from_chars(first, last, value);
-  if (error == std::errc::result_out_of_range && !RoundsToZero(word))
+  auto [end, error] = fast_float::from_chars(first, last, value);
+  if (error == std::errc() && std::isinf(value) && IsDecimal(first))
     position_.Fail("number " + Quoted(word) + " is outside the range of a 32-bit float");
-  if (error == std::errc::result_out_of_range) {
-    error = std::errc();
-    value = word[0] == '-' ? -0.0f : 0.0f;
-  }
   if (error != std::errc() || end != last) position_.Fail("malformed number " + Quoted(word));
   if (!std::isfinite(value)) position_.Fail("number " + Quoted(word) + " is not finite");
   return value;
 }
 
 void ObjNumbers::Check(ObjTokens& tokens, const char* what, int needed) const {
-  for (int index = 0; index < needed; ++index) Coordinate(tokens.Next(), what, needed);
+  for (int index = 0; index < needed; ++index) Coordinate(tokens, what, needed);
   for (std::string_view word = tokens.Next(); !word.empty(); word = tokens.Next()) Float(word);
 }
 

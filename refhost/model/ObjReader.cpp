@@ -1,15 +1,16 @@
 #include "refhost/model/ObjReader.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
-#include "refhost/model/LineEnds.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjNumbers.h"
 #include "refhost/model/ObjReferences.h"
 #include "refhost/model/ObjTokens.h"
-#include "refhost/model/TextCheck.h"
+#include "refhost/model/TextLines.h"
 #include "refhost/model/WholeFile.h"
 #include "refhost/widgets/MessageText.h"
 
@@ -36,37 +37,26 @@ int LeastCorners(ElementKind kind) {
 
 class ObjParser {
  public:
-  ObjParser(ObjFile& file, const std::string& fileName, Document& document, Progress* progress)
+  ObjParser(ObjFile& file, const std::string& fileName, Document& document)
       : file_(file),
-        text_(file.text),
         position_(fileName),
         numbers_(position_),
         references_(position_),
-        fileName_(fileName),
-        document_(document),
-        progress_(progress) {}
+        document_(document) {}
 
-  void Run() {
-    CheckText(text_, 0, fileName_);
-    file_.lineEnd = LineEndOf(text_);
-    // A CRLF line is split at its LF and loses its CR below.
-    const char lineBreak = file_.lineEnd.back();
-    if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-      file_.byteOrderMark = kByteOrderMark;
-    std::size_t position = file_.byteOrderMark.size();
-    std::size_t nextReport = kProgressStep;
-    while (position < text_.size()) {
-      std::size_t end = text_.find(lineBreak, position);
-      if (end == std::string_view::npos) end = text_.size();
+  // `total` is the text's size as far as known, for `progress`.
+  void Run(TextLines& lines, Progress* progress, std::uint64_t total) {
+    file_.lineEnd = lines.lineEnd();
+    file_.byteOrderMark = lines.byteOrderMark();
+    std::uint64_t nextReport = kProgressStep;
+    TextLine line;
+    while (lines.Next(line)) {
       position_.NextLine();
-      if (end - position > kLongestLine) Fail(kLongLineFlaw);
-      std::string_view content = text_.substr(position, end - position);
-      if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
-      ParseStatement(content);
-      position = end + 1;
-      if (progress_ != nullptr && position >= nextReport) {
-        progress_->Advance(position, text_.size());
-        nextReport = position + kProgressStep;
+      lineEnd_ = line.end;
+      ParseStatement(line.content);
+      if (progress != nullptr && lines.offset() >= nextReport) {
+        progress->Advance(std::min(lines.offset(), total), total);
+        nextReport = lines.offset() + kProgressStep;
       }
     }
     file_.textureCoords = references_.textureCoords();
@@ -97,9 +87,9 @@ class ObjParser {
   void StartObject(std::string name, Kind kind, std::string_view line = {}) {
     object_ = &document_.AddObject(std::move(name));
     references_.StartObject(object_->name());
-    const std::size_t offset =
-        line.empty() ? 0 : static_cast<std::size_t>(line.data() - text_.data());
-    file_.statements.push_back({kind, ElementKind::Face, object_->uniqueID(), offset, line.size()});
+    file_.statements.push_back(
+        {kind, ElementKind::Face, object_->uniqueID(), file_.keptText.size(), line.size()});
+    file_.keptText.append(line);
   }
 
   Object& CurrentObject() {
@@ -109,10 +99,11 @@ class ObjParser {
 
   void ParseVertex(ObjTokens& tokens) {
     MQPoint point{};
-    point.x = numbers_.Coordinate(tokens.Next(), "vertex", 3);
-    point.y = numbers_.Coordinate(tokens.Next(), "vertex", 3);
-    point.z = numbers_.Coordinate(tokens.Next(), "vertex", 3);
-    const VertexExtras extras = numbers_.Extras(tokens);
+    point.x = numbers_.Coordinate(tokens, "vertex", 3);
+    point.y = numbers_.Coordinate(tokens, "vertex", 3);
+    point.z = numbers_.Coordinate(tokens, "vertex", 3);
+    // Most vertices end with their position: their line costs no more calls.
+    const VertexExtras extras = tokens.Ahead().empty() ? VertexExtras() : numbers_.Extras(tokens);
     Object& object = CurrentObject();
     const int index = object.AddVertex(point);
     if (extras.count > 0) object.SetExtras(index, extras);
@@ -137,8 +128,7 @@ class ObjParser {
   void ParseElement(ObjTokens& tokens, ElementKind kind) {
     Object& object = CurrentObject();
     corners_.clear();
-    for (std::string_view word = tokens.Next(); !word.empty(); word = tokens.Next())
-      corners_.push_back(references_.ReadCorner(word, kind));
+    for (Corner corner; references_.TakeCorner(tokens, kind, corner);) corners_.push_back(corner);
     CheckCorners(kind);
     object.AddElement(kind, corners_, style_);
     AppendRun(Kind::Elements, kind, tokens.comment());
@@ -188,18 +178,23 @@ class ObjParser {
     Keep(Kind::Smoothing, line, style_.smoothing);
   }
 
-  // Keeps a line as text; a line of text right after another joins it.
+  // Keeps a line; a line of text right after another joins it, with the line
+  // end between them as the file has it.
   void Keep(Kind kind, std::string_view line, int number = 0) {
-    const std::size_t offset = static_cast<std::size_t>(line.data() - text_.data());
     std::vector<ObjStatement>& statements = file_.statements;
+    std::string& kept = file_.keptText;
     const bool joins = kind == Kind::Text && lastTextLine_ == position_.line() - 1 &&
                        !statements.empty() && statements.back().kind == Kind::Text;
-    if (kind == Kind::Text) lastTextLine_ = position_.line();
     if (joins) {
-      statements.back().length = offset + line.size() - statements.back().offset;
-      return;
+      kept.append(lastTextEnd_).append(line);
+      statements.back().length = kept.size() - statements.back().offset;
+    } else {
+      statements.push_back({kind, ElementKind::Face, number, kept.size(), line.size()});
+      kept.append(line);
     }
-    statements.push_back({kind, ElementKind::Face, number, offset, line.size()});
+    if (kind != Kind::Text) return;
+    lastTextLine_ = position_.line();
+    lastTextEnd_ = lineEnd_;
   }
 
   // Counts an element into the run it continues; a line that ends in a
@@ -211,8 +206,9 @@ class ObjParser {
     ObjStatement& run = statements.back();
     ++run.number;
     if (comment.empty()) return;
-    run.offset = static_cast<std::size_t>(comment.data() - text_.data());
+    run.offset = file_.keptText.size();
     run.length = comment.size();
+    file_.keptText.append(comment);
   }
 
   static bool Continues(const ObjStatement& run, Kind kind, ElementKind element) {
@@ -222,34 +218,43 @@ class ObjParser {
   [[noreturn]] void Fail(const std::string& what) const { position_.Fail(what); }
 
   ObjFile& file_;
-  std::string_view text_;
   ObjReadPosition position_;
   ObjNumbers numbers_;
   ObjReferences references_;
-  const std::string& fileName_;
   Document& document_;
-  Progress* progress_;
+  std::string_view lineEnd_;  // of the line being read
   long long lastTextLine_ = -1;
+  std::string lastTextEnd_;  // of that line
   Object* object_ = nullptr;
   SurfaceStyle style_;
   // The element being read, reused so that reading one allocates nothing.
   std::vector<Corner> corners_;
 };
 
-}  // namespace
-
-ObjFile ParseObj(std::string text, const std::string& fileName,
-                 const std::string& defaultObjectName, Document& document, Progress* progress) {
+ObjFile NewObjFile(const std::string& fileName, const std::string& defaultObjectName) {
   ObjFile file;
-  file.text = std::move(text);
   file.folder = std::filesystem::path(fileName).parent_path();
   file.defaultObjectName = defaultObjectName;
-  ObjParser(file, fileName, document, progress).Run();
+  return file;
+}
+
+}  // namespace
+
+ObjFile ParseObj(std::string_view text, const std::string& fileName,
+                 const std::string& defaultObjectName, Document& document) {
+  ObjFile file = NewObjFile(fileName, defaultObjectName);
+  TextLines lines(text, fileName);
+  ObjParser(file, fileName, document).Run(lines, nullptr, text.size());
   return file;
 }
 
 ObjFile ReadObjFile(const std::filesystem::path& path, Document& document, Progress* progress) {
-  return ParseObj(ReadWholeFile(path), path.string(), path.stem().string(), document, progress);
+  const std::string fileName = path.string();
+  ObjFile file = NewObjFile(fileName, path.stem().string());
+  const OpenedFile opened = OpenForReading(path);
+  TextLines lines(opened.get(), fileName);
+  ObjParser(file, fileName, document).Run(lines, progress, ExpectedSize(path));
+  return file;
 }
 
 }  // namespace refhost

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "refhost/Document.h"
 #include "refhost/model/ObjFile.h"
@@ -16,16 +17,15 @@ namespace refhost {
 // only their own object's vertices, and take the material, group and
 // smoothing group in effect. Elements before any "o" line form an object
 // named `defaultObjectName`. Objects are appended to `document` in file order;
-// every other line is kept in the returned ObjFile, with `text`.
+// every other line is kept in the returned ObjFile.
 //
 // A flaw throws ModelFileError naming `fileName` and the line; the document
 // then holds the objects read before it.
-ObjFile ParseObj(std::string text, const std::string& fileName,
-                 const std::string& defaultObjectName, Document& document,
-                 Progress* progress = nullptr);
+ObjFile ParseObj(std::string_view text, const std::string& fileName,
+                 const std::string& defaultObjectName, Document& document);
 
-// Reads the file in one go and parses it; the default object is named after
-// the file's stem.
+// Reads the file as it parses it, a block at a time, so that its text is never
+// held whole; the default object is named after the file's stem.
 ObjFile ReadObjFile(const std::filesystem::path& path, Document& document,
                     Progress* progress = nullptr);
 

@@ -47,10 +47,9 @@ int ObjReferences::Resolve(std::string_view number, const Numbering& numbering,
   long long reference = 0;
   if (!ParseInteger(number, reference))
     position_.Fail(std::string("malformed ") + NounOf(kind) + " corner " + Quoted(corner));
-  const long long index = reference > 0 ? reference - 1 : numbering.defined + reference;
-  if (reference == 0 || index < numbering.objectStart || index >= numbering.defined)
-    FailReference(number, reference, numbering, kind);
-  return static_cast<int>(index - numbering.objectStart);
+  int index = 0;
+  if (!numbering.Find(reference, index)) FailReference(number, reference, numbering, kind);
+  return index;
 }
 
 void ObjReferences::FailReference(std::string_view number, long long reference,

@@ -9,8 +9,8 @@ namespace refhost {
 
 // One entry of an OBJ file's statement list, in file order. The document
 // holds the objects' names, vertices and elements; the list says where they
-// stood among the lines that the document does not hold, which it keeps as
-// the file's text.
+// stood among the lines that the document does not hold, whose text it
+// keeps.
 struct ObjStatement {
   enum class Kind : std::uint8_t {
     Text,             // lines kept as they were: comments, blank lines, vt, vn
@@ -28,8 +28,9 @@ struct ObjStatement {
   Kind kind;
   ElementKind element = ElementKind::Face;
   int number = 0;
-  // Where the statement is in the file's text: the lines themselves, or for
-  // a run the comment that ends its last line (none when empty).
+  // Where the statement's text is in the ObjFile's keptText: the lines
+  // themselves, or for a run the comment that ends its last line (none when
+  // empty).
   std::size_t offset = 0;
   std::size_t length = 0;
 };

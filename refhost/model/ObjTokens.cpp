@@ -10,17 +10,10 @@ std::string_view TrimmedEnd(std::string_view text) {
 
 }  // namespace
 
-std::string_view ObjTokens::Next() {
-  while (position_ < line_.size() && IsObjBlank(line_[position_])) ++position_;
-  std::size_t start = position_;
-  while (position_ < line_.size() && !IsObjBlank(line_[position_])) ++position_;
-  std::string_view word = line_.substr(start, position_ - start);
-  if (!word.empty() && word.front() == '#') {
-    comment_ = TrimmedEnd(line_.substr(start));
-    position_ = line_.size();
-    return {};
-  }
-  return word;
+std::string_view ObjTokens::TakeComment(std::size_t start) {
+  comment_ = TrimmedEnd(line_.substr(start));
+  position_ = line_.size();
+  return {};
 }
 
 std::string_view ObjTokens::Rest() const {

@@ -183,9 +183,10 @@ class ObjFormatter {
       text_.EndLine();
     }
     if (style.smoothing != running_.smoothing) {
-      text_.Append("s ");
-      if (style.smoothing == 0) text_.Append("off");
-      if (style.smoothing != 0) text_.AppendNumber(static_cast<std::uint64_t>(style.smoothing));
+      text_.Append('s');
+      if (style.smoothing == 0) text_.Append(" off");
+      if (style.smoothing != 0)
+        text_.AppendNumber(' ', static_cast<std::uint64_t>(style.smoothing));
       text_.EndLine();
     }
     running_ = style;
@@ -208,7 +209,7 @@ class ObjFormatter {
   }
 
   std::string_view TextOf(const ObjStatement& statement) const {
-    return std::string_view(file_.text).substr(statement.offset, statement.length);
+    return std::string_view(file_.keptText).substr(statement.offset, statement.length);
   }
 
   // How far the object being written from the file's statements has come.

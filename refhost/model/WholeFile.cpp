@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string_view>
 #include <system_error>
 
@@ -13,21 +12,23 @@
 namespace refhost {
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 constexpr std::size_t kChunk = 1 << 20;
 
-// A size to reserve up front; pipes and devices report none and grow instead.
+}  // namespace
+
+OpenedFile OpenForReading(const std::filesystem::path& path) {
+  OpenedFile file(std::fopen(path.string().c_str(), "rb"));
+  if (!file)
+    throw ModelFileError(path.string(), std::string("cannot open: ") + std::strerror(errno));
+  return file;
+}
+
 std::size_t ExpectedSize(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return 0;
   auto size = std::filesystem::file_size(path, error);
   return error ? 0 : static_cast<std::size_t>(size);
 }
-
-}  // namespace
 
 std::string ReadText(std::FILE* file, const std::string& name, std::size_t expectedSize) {
   std::string bytes;
@@ -47,10 +48,7 @@ std::string ReadText(std::FILE* file, const std::string& name, std::size_t expec
 }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
-  const std::string name = path.string();
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-  if (!file) throw ModelFileError(name, std::string("cannot open: ") + std::strerror(errno));
-  return ReadText(file.get(), name, ExpectedSize(path));
+  return ReadText(OpenForReading(path).get(), path.string(), ExpectedSize(path));
 }
 
 }  // namespace refhost

@@ -2,9 +2,22 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace refhost {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using OpenedFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// `path` opened for reading; ModelFileError naming it when it cannot be.
+OpenedFile OpenForReading(const std::filesystem::path& path);
+
+// The size of the file at `path` to reserve or report progress against; 0 for
+// pipes and devices, which report none.
+std::size_t ExpectedSize(const std::filesystem::path& path);
 
 // The bytes of `file` to its end, read in large blocks, each checked as it
 // comes (CheckText), so that an endless stream that is no model ends early.

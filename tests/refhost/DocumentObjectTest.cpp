@@ -80,6 +80,23 @@ TEST_F(DocumentObjectTest, ElementWithABadCornerIsRefused) {
   EXPECT_EQ(object.faces().Count(), 0) << "a refused element must not be kept";
 }
 
+// Styles are kept as runs of elements that share one.
+TEST_F(DocumentObjectTest, EachElementKeepsItsOwnStyle) {
+  refhost::Object& object = document.AddObject("patches");
+  object.AddVertex({0, 0, 0});
+  const refhost::SurfaceStyle plain;
+  const refhost::SurfaceStyle skin{document.materials().Intern("skin"), -1, 1};
+  const refhost::SurfaceStyle smooth{-1, -1, 1};
+  const refhost::SurfaceStyle styles[] = {skin, skin, plain, skin, smooth, smooth, plain};
+  for (const refhost::SurfaceStyle& style : styles)
+    object.AddElement(refhost::ElementKind::Point, CornersOn({0}), style);
+
+  const refhost::ElementList& points = object.elements(refhost::ElementKind::Point);
+  for (int point = 0; point < 7; ++point)
+    EXPECT_TRUE(points.StyleOf(point) == styles[point])
+        << "point " << point << " took another's style";
+}
+
 TEST_F(DocumentObjectTest, UniqueIDIsReadOnly) {
   refhost::Object& object = document.AddObject("fixed");
   const int id = object.uniqueID();

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
+#include "refhost/model/ObjWriter.h"
 #include "refhost/model/TextCheck.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
@@ -65,6 +67,58 @@ TEST_F(ObjReaderTest, VerticesBeforeAnyObjectFormAnObjectNamedAfterTheFile) {
   EXPECT_EQ(document.ObjectAt(1)->name(), "hat");
 }
 
+// Runs of kept lines, comments ending runs and CRLF line ends, in a file of
+// several of the reader's blocks.
+TEST_F(ObjReaderTest, FileReadInBlocksKeepsWhatTheWholeTextKeeps) {
+  std::string text = "mtllib a.mtl\r\n";
+  for (int object = 0; text.size() < (std::size_t{3} << 20); ++object) {
+    text += "o part" + std::to_string(object) + "\r\n# three vertices\r\n\r\n";
+    for (int vertex = 0; vertex < 3; ++vertex)
+      text += "v " + std::to_string(object) + " " + std::to_string(vertex) + " 0.5\r\nvt 0 1\r\n";
+    const std::string first = std::to_string(3 * object + 1);
+    const std::string last = std::to_string(3 * object + 3);
+    text += "usemtl m" + std::to_string(object % 3) + "\r\nf " + first + "/" + first + " " + last +
+            "/" + last + " " + first + "/" + last + " # face\r\nl " + last + " " + first + "\r\n";
+  }
+  TempDir folder;
+  TempDir::Write(folder / "blocks.obj", text);
+  refhost::Document& streamed = referenceHost().NewDocument();
+  const refhost::ObjFile file = refhost::ReadObjFile(folder / "blocks.obj", streamed);
+  refhost::Document& whole = referenceHost().NewDocument();
+  const refhost::ObjFile parsed =
+      refhost::ParseObj(text, (folder / "blocks.obj").string(), "blocks", whole);
+  EXPECT_TRUE(DumpDocument(streamed) == DumpDocument(whole)) << "the models differ";
+  EXPECT_TRUE(file.keptText == parsed.keptText)
+      << "a line was kept differently across a block's end";
+  std::string written;
+  refhost::WriteObj(streamed, file, folder / "out.obj",
+                    [&](std::string_view bytes) { written += bytes; });
+  EXPECT_TRUE(written == text) << "the file did not come back byte for byte";
+}
+
+class RecordedProgress : public refhost::Progress {
+ public:
+  void Advance(std::uint64_t done, std::uint64_t total) override {
+    EXPECT_LE(done, total) << "progress went past its total";
+    EXPECT_GT(done, reports.empty() ? 0 : reports.back()) << "progress went back";
+    reports.push_back(done);
+    lastTotal = total;
+  }
+  std::vector<std::uint64_t> reports;
+  std::uint64_t lastTotal = 0;
+};
+
+TEST_F(ObjReaderTest, LongReadReportsItsProgressAgainstTheFileSize) {
+  std::string text = "o grid\n";
+  while (text.size() < (std::size_t{20} << 20)) text += "v 0.125 0.25 0.375\n";
+  TempDir folder;
+  TempDir::Write(folder / "long.obj", text);
+  RecordedProgress progress;
+  refhost::ReadObjFile(folder / "long.obj", referenceHost().NewDocument(), &progress);
+  EXPECT_GE(progress.reports.size(), 2u) << "a 20 MB read reported its progress too seldom";
+  EXPECT_EQ(progress.lastTotal, text.size());
+}
+
 struct CornerCase {
   const char* face;
   std::vector<int> textureCoords;  // per corner, -1 for none
@@ -101,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CornerCase{"f 1//1 2//2 3//1", kNone, {0, 1, 0}},
                       CornerCase{"f -3 -2 -1", kNone, kNone},
                       CornerCase{"f -3/-3/-1 -2/-2/-2 -1/-1/-1", {0, 1, 2}, {1, 0, 1}},
-                      CornerCase{"f\t1  2 3 # trailing comment", kNone, kNone}));
+                      CornerCase{"f\t1  2 3 # trailing comment", kNone, kNone},
+                      CornerCase{"f 0000000000000000000001 2 3", kNone, kNone}));
 
 TEST_F(ObjReaderTest, FacesUseFileWideNumbersMappedToTheirObject) {
   refhost::Document& document = Parse(
@@ -233,6 +288,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"vn 0 1\n", "model.obj:1: normal needs 3 numbers"},
         BadInput{"v 1 2 3 4 5 6 7 8\n",
                  "model.obj:1: vertex has more than 7 numbers, more than can be kept"}));
+
+// Numbers and corners are read straight from the line; a word that only
+// starts as one is still refused whole.
+INSTANTIATE_TEST_SUITE_P(
+    WordsThatStartAsNumbers, ObjBadInputTest,
+    ::testing::Values(
+        BadInput{"v 1 2 3#4\n", "model.obj:1: malformed number '3#4'"},
+        BadInput{"v 1.5x 0 0\n", "model.obj:1: malformed number '1.5x'"},
+        BadInput{"vt 0.5 0.25/\n", "model.obj:1: malformed number '0.25/'"},
+        BadInput{"v 0 0 0\nf 1x 1 1\n", "model.obj:2: malformed face corner '1x'"},
+        BadInput{"v 0 0 0\nvt 0 0\nf 1/1 1/1x 1/1\n", "model.obj:3: malformed face corner '1/1x'"},
+        BadInput{"v 0 0 0\nvn 0 0 1\nl 1//1 1//1/\n", "model.obj:3: malformed line corner '1//1/'"},
+        BadInput{"v 0 0 0\np 1-\n", "model.obj:2: malformed point corner '1-'"}));
 
 INSTANTIATE_TEST_SUITE_P(
     NonFiniteNumbers, ObjBadInputTest,
