@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "refhost/model/ModelFile.h"
+
+namespace refhost {
+
+// A binary glTF (.glb) split into its chunks: the JSON and the binary buffer
+// (empty when the file has none).
+struct GlbChunks {
+  std::string_view json;
+  std::string_view bin;
+  bool hasBin = false;
+};
+
+// Whether the bytes start as a binary glTF does.
+bool IsGlb(std::string_view bytes);
+
+// The chunks of a .glb; ModelFileError naming `file` when its header or a
+// chunk is broken.
+GlbChunks SplitGlb(std::string_view bytes, const std::string& file);
+
+// Hands `sink` a .glb of the JSON text and, unless `bin` is null, the binary
+// chunk, each padded to 4 bytes (the JSON with spaces, the binary with zeros).
+void WriteGlb(std::string_view json, const std::string* bin, const ModelFile::Sink& sink);
+
+}  // namespace refhost

@@ -1,0 +1,89 @@
+#include "refhost/model/GltfReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "refhost/model/GltfAssetCheck.h"
+#include "refhost/model/GltfContainer.h"
+#include "refhost/model/GltfError.h"
+#include "refhost/model/GltfFile.h"
+
+namespace refhost {
+namespace {
+
+// Images are carried through as the file has them, never decoded.
+bool KeepImageUndecoded(tinygltf::Image*, const int, std::string*, std::string*, int, int,
+                        const unsigned char*, int, void*) {
+  return true;
+}
+
+// nlohmann's message without its "[json.exception...] parse error at " lead.
+std::string JsonFlaw(const std::string& what) {
+  const std::string lead = "parse error at ";
+  const std::size_t at = what.find(lead);
+  return at == std::string::npos ? what : what.substr(at + lead.size());
+}
+
+GltfJson ParseJson(std::string_view text, const std::string& name) {
+  try {
+    return GltfJson::parse(text.begin(), text.end());
+  } catch (const nlohmann::json::parse_error& error) {
+    throw GltfError(name, "", "broken JSON at " + JsonFlaw(error.what()));
+  }
+}
+
+// The loader's first complaint, on one line.
+std::string FirstLine(const std::string& text) {
+  const std::string line = text.substr(0, text.find('\n'));
+  return line.empty() ? "the glTF loader refused it" : line;
+}
+
+tinygltf::Model Load(const std::string& bytes, bool binary, const std::filesystem::path& folder,
+                     const std::string& name) {
+  tinygltf::TinyGLTF loader;
+  loader.SetImageLoader(KeepImageUndecoded, nullptr);
+  tinygltf::Model model;
+  std::string error;
+  std::string warning;
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto length = static_cast<unsigned int>(bytes.size());
+  const std::string base = folder.string();
+  const bool loaded =
+      binary ? loader.LoadBinaryFromMemory(&model, &error, &warning, data, length, base)
+             : loader.LoadASCIIFromString(&model, &error, &warning, bytes.data(), length, base);
+  if (!loaded) throw GltfError(name, "", FirstLine(error));
+  return model;
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw ModelFileError(path.string(), std::string("cannot open: ") + std::strerror(errno));
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad())
+    throw ModelFileError(path.string(), std::string("cannot read: ") + std::strerror(errno));
+  return bytes;
+}
+
+}  // namespace
+
+std::unique_ptr<ModelFile> ParseGltf(const std::string& bytes, const std::string& name,
+                                     const std::filesystem::path& folder, Document& document) {
+  auto file = std::make_unique<GltfFile>();
+  const bool binary = IsGlb(bytes);
+  file->format = binary ? ModelFormat::Glb : ModelFormat::Gltf;
+  const std::string_view text = binary ? SplitGlb(bytes, name).json : std::string_view(bytes);
+  file->json = ParseJson(text, name);
+  CheckGltfAsset(file->json, folder, name);
+  file->model = Load(bytes, binary, folder, name);
+  file->folder = folder;
+  file->meshes = AddMeshObjects(file->model, name, document);
+  return file;
+}
+
+std::unique_ptr<ModelFile> ReadGltfFile(const std::filesystem::path& path, Document& document) {
+  return ParseGltf(ReadBytes(path), path.string(), path.parent_path(), document);
+}
+
+}  // namespace refhost
