@@ -26,10 +26,6 @@ std::string Base64(std::string_view bytes) {
   return text;
 }
 
-std::string DataUri(std::string_view bytes) {
-  return "data:application/octet-stream;base64," + Base64(bytes);
-}
-
 std::string_view BytesOf(const std::vector<unsigned char>& data) {
   return {reinterpret_cast<const char*>(data.data()), data.size()};
 }
@@ -45,6 +41,10 @@ void RelocateUris(GltfJson& asset, const char* list, const std::filesystem::path
 }
 
 }  // namespace
+
+std::string DataUri(std::string_view bytes) {
+  return "data:application/octet-stream;base64," + Base64(bytes);
+}
 
 GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, ModelFormat output) {
   const std::size_t buffers = model.buffers.size();

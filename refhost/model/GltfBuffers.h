@@ -32,4 +32,7 @@ std::string FinishBuffers(GltfJson& asset, const tinygltf::Model& model, const G
                           const std::string& added, ModelFormat output,
                           const std::filesystem::path& from, const std::filesystem::path& to);
 
+// The bytes as a base64 data URI.
+std::string DataUri(std::string_view bytes);
+
 }  // namespace refhost
