@@ -34,13 +34,27 @@ void CheckExtensions(const GltfJson& asset, const std::string& list, const std::
   }
 }
 
+void CheckChunkBuffer(const GltfJson& buffer, std::size_t at, const std::size_t* chunkSize,
+                      const std::string& file) {
+  if (chunkSize == nullptr || at != 0)
+    throw GltfError(file, JsonPointer("buffers", at),
+                    "has no uri, which only a binary glTF's first buffer may lack");
+  const std::size_t length = buffer.value("byteLength", std::size_t{0});
+  if (length > *chunkSize)
+    throw GltfError(file, JsonPointer("buffers", at, "byteLength"),
+                    std::to_string(length) + " bytes, but the binary chunk holds " +
+                        std::to_string(*chunkSize));
+}
+
 void CheckBuffers(const GltfJson& asset, const std::filesystem::path& folder,
-                  const std::string& file) {
+                  const std::size_t* chunkSize, const std::string& file) {
   const auto buffers = asset.find("buffers");
   if (buffers == asset.end() || !buffers->is_array()) return;
   for (std::size_t at = 0; at < buffers->size(); ++at) {
     const GltfJson& buffer = (*buffers)[at];
-    if (!buffer.is_object() || !buffer.contains("uri") || !IsFileUri(buffer["uri"])) continue;
+    if (!buffer.is_object()) continue;
+    if (!buffer.contains("uri")) CheckChunkBuffer(buffer, at, chunkSize, file);
+    if (!buffer.contains("uri") || !IsFileUri(buffer["uri"])) continue;
     const std::string uri = buffer["uri"].get<std::string>();
     std::error_code error;
     if (!std::filesystem::is_regular_file(folder / std::filesystem::u8path(uri), error))
@@ -55,12 +69,12 @@ bool IsFileUri(const GltfJson& uri) {
 }
 
 void CheckGltfAsset(const GltfJson& asset, const std::filesystem::path& folder,
-                    const std::string& file) {
+                    const std::size_t* chunkSize, const std::string& file) {
   if (!asset.is_object()) throw GltfError(file, "", "not a glTF asset: its JSON is no object");
   CheckVersion(asset, file);
   CheckExtensions(asset, "extensionsUsed", file);
   CheckExtensions(asset, "extensionsRequired", file);
-  CheckBuffers(asset, folder, file);
+  CheckBuffers(asset, folder, chunkSize, file);
 }
 
 }  // namespace refhost

@@ -73,9 +73,10 @@ std::unique_ptr<ModelFile> ParseGltf(const std::string& bytes, const std::string
   auto file = std::make_unique<GltfFile>();
   const bool binary = IsGlb(bytes);
   file->format = binary ? ModelFormat::Glb : ModelFormat::Gltf;
-  const std::string_view text = binary ? SplitGlb(bytes, name).json : std::string_view(bytes);
-  file->json = ParseJson(text, name);
-  CheckGltfAsset(file->json, folder, name);
+  const GlbChunks chunks = binary ? SplitGlb(bytes, name) : GlbChunks{bytes, {}, false};
+  file->json = ParseJson(chunks.json, name);
+  const std::size_t chunkSize = chunks.bin.size();
+  CheckGltfAsset(file->json, folder, binary ? &chunkSize : nullptr, name);
   file->model = Load(bytes, binary, folder, name);
   file->folder = folder;
   file->meshes = AddMeshObjects(file->model, name, document);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "refhost/model/GltfAccessors.h"
+#include "refhost/model/GltfContainer.h"
 #include "refhost/model/GltfFile.h"
 #include "tests/refhost/CliRunner.h"
 #include "tests/refhost/GltfTestAsset.h"
@@ -176,5 +177,25 @@ INSTANTIATE_TEST_SUITE_P(
                       Conversion{"GlbToGltf", GltfBuilder::Storage::Glb, "out/deeper/merged.gltf"},
                       Conversion{"DataUriToGltf", GltfBuilder::Storage::DataUri, "merged.GLTF"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+TEST(CliGltfOutputTest, DefaultOutputKeepsTheInputsFormatAndStdinIsToldByItsContent) {
+  TempDir folder;
+  TestAsset().Write(folder / "asset.glb", GltfBuilder::Storage::Glb);
+  const std::string run = "run " + ShellWord(ModuleFile("Blendforge")) + " ";
+  ASSERT_EQ(RunRefhost(run + ShellWord((folder / "asset.glb").string()) + " --press OK").status, 0);
+  EXPECT_TRUE(refhost::IsGlb(TempDir::Read(folder / "asset.merged.glb")))
+      << "stem + .merged + extension";
+
+  TestAsset().Write(folder / "asset.gltf", GltfBuilder::Storage::DataUri);
+  const CliResult piped =
+      RunRefhost(run + "- -o -", {TempDir::Read(folder / "asset.gltf"), "", ""});
+  ASSERT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(refhost::GltfJson::parse(piped.out)["meshes"][0]["extras"]["targetNames"].back(), "new")
+      << "glTF JSON on stdin is read and written as glTF";
+}
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 // Builds glTF assets for tests: JSON and one binary buffer, written as a
 // .gltf with the buffer beside it or embedded as a data URI, or as a .glb.
+// Buffers that the JSON lists itself are kept as listed.
 class GltfBuilder {
  public:
   enum class Storage { BinFile, DataUri, Glb };
@@ -60,12 +61,13 @@ class GltfBuilder {
 
   void Write(const std::filesystem::path& path, Storage storage) const {
     refhost::GltfJson asset = json;
-    asset["buffers"] = {{{"byteLength", bin.size()}}};
+    if (!asset.contains("buffers")) asset["buffers"] = {{{"byteLength", bin.size()}}};
     if (storage == Storage::Glb) {
       std::string bytes;
       refhost::WriteGlb(asset.dump(), &bin, [&](std::string_view piece) { bytes += piece; });
       return TempDir::Write(path, bytes);
     }
+    if (asset["buffers"][0].contains("uri")) return TempDir::Write(path, asset.dump(1));
     if (storage == Storage::BinFile) {
       asset["buffers"][0]["uri"] = path.stem().string() + ".bin";
       TempDir::Write(path.parent_path() / (path.stem().string() + ".bin"), bin);
