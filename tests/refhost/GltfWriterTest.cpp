@@ -122,7 +122,12 @@ TEST_F(GltfWriterTest, WritingAcrossOBJAndGltfIsRefused) {
   TestAsset().Write(folder / "in.gltf", GltfBuilder::Storage::DataUri);
   refhost::Document& document = Read(folder / "in.gltf");
   TempDir::Write(folder / "out.obj", "o old\n");
-  EXPECT_THROW(models.back()->Write(document, folder / "out.obj"), refhost::ModelFileError);
+  try {
+    models.back()->Write(document, folder / "out.obj");
+    ADD_FAILURE() << "a glTF model was written as OBJ";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_EQ(std::string(error.what()), (folder / "out.obj").string() + ": cannot write a model read as glTF as OBJ");
+  }
   EXPECT_EQ(TempDir::Read(folder / "out.obj"), "o old\n") << "the existing output was damaged";
 }
 
