@@ -1,9 +1,9 @@
 #include "refhost/model/GltfReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "refhost/model/GltfAssetCheck.h"
 #include "refhost/model/GltfContainer.h"
@@ -58,10 +58,11 @@ tinygltf::Model Load(const std::string& bytes, bool binary, const std::filesyste
 }
 
 std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw ModelFileError(path.string(), std::string("cannot open: ") + std::strerror(errno));
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad())
+  std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+  in.seekg(0);
+  if (!in.read(&bytes[0], static_cast<std::streamsize>(bytes.size())))
     throw ModelFileError(path.string(), std::string("cannot read: ") + std::strerror(errno));
   return bytes;
 }
