@@ -1,5 +1,7 @@
 #include "refhost/model/GltfNewMesh.h"
 
+#include <tiny_gltf.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -8,11 +10,6 @@
 
 namespace refhost {
 namespace {
-
-constexpr int kUnsignedInt = 5125;
-constexpr int kElementArrayBuffer = 34963;
-constexpr int kPointsMode = 0;
-constexpr int kTrianglesMode = 4;
 
 std::vector<std::uint32_t> FanTriangles(const ElementList& faces) {
   std::vector<std::uint32_t> indices;
@@ -49,16 +46,16 @@ void AddNewMesh(GltfAppender& appender, const Object& object, const std::string&
                                                            object.vertices().size())}}}};
   const std::vector<std::uint32_t> indices = FanTriangles(object.faces());
   if (indices.empty()) {
-    primitive["mode"] = kPointsMode;
+    primitive["mode"] = TINYGLTF_MODE_POINTS;
   } else {
     const std::string_view bytes(reinterpret_cast<const char*>(indices.data()),
                                  indices.size() * sizeof(std::uint32_t));
-    primitive["indices"] =
-        appender.AddAccessor({{"bufferView", appender.AddView(bytes, kElementArrayBuffer)},
-                              {"componentType", kUnsignedInt},
-                              {"count", indices.size()},
-                              {"type", "SCALAR"}});
-    primitive["mode"] = kTrianglesMode;
+    primitive["indices"] = appender.AddAccessor(
+        {{"bufferView", appender.AddView(bytes, TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER)},
+         {"componentType", TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT},
+         {"count", indices.size()},
+         {"type", "SCALAR"}});
+    primitive["mode"] = TINYGLTF_MODE_TRIANGLES;
   }
   GltfJson& asset = appender.asset();
   const int mesh = AppendTo(

@@ -1,17 +1,13 @@
 #include "refhost/model/GltfPositionAccessors.h"
 
+#include <tiny_gltf.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace refhost {
 namespace {
-
-constexpr int kFloat = 5126;
-constexpr int kUnsignedByte = 5121;
-constexpr int kUnsignedShort = 5123;
-constexpr int kUnsignedInt = 5125;
-constexpr int kArrayBuffer = 34962;
 
 // The accessor of `count` float VEC3 elements, their bounds given.
 GltfJson Vec3Accessor(const MQPoint* points, std::size_t count) {
@@ -23,7 +19,7 @@ GltfJson Vec3Accessor(const MQPoint* points, std::size_t count) {
     high = {std::max(high.x, points[at].x), std::max(high.y, points[at].y),
             std::max(high.z, points[at].z)};
   }
-  return {{"componentType", kFloat},
+  return {{"componentType", TINYGLTF_COMPONENT_TYPE_FLOAT},
           {"count", count},
           {"type", "VEC3"},
           {"min", {double{low.x}, double{low.y}, double{low.z}}},
@@ -38,9 +34,9 @@ bool IsZero(const MQPoint& delta) { return delta.x == 0 && delta.y == 0 && delta
 
 // The smallest unsigned type that holds `largest`, and its bytes per index.
 std::pair<int, std::size_t> IndexType(std::size_t largest) {
-  if (largest <= 0xFF) return {kUnsignedByte, 1};
-  if (largest <= 0xFFFF) return {kUnsignedShort, 2};
-  return {kUnsignedInt, 4};
+  if (largest <= 0xFF) return {TINYGLTF_COMPONENT_TYPE_UNSIGNED_BYTE, 1};
+  if (largest <= 0xFFFF) return {TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT, 2};
+  return {TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, 4};
 }
 
 std::string PackedIndices(const std::vector<std::uint32_t>& indices, std::size_t size) {
@@ -55,7 +51,8 @@ std::string PackedIndices(const std::vector<std::uint32_t>& indices, std::size_t
 
 int AddPositionAccessor(GltfAppender& appender, const MQPoint* points, std::size_t count) {
   GltfJson accessor = Vec3Accessor(points, count);
-  accessor["bufferView"] = appender.AddView(BytesOf(points, count * sizeof(MQPoint)), kArrayBuffer);
+  accessor["bufferView"] =
+      appender.AddView(BytesOf(points, count * sizeof(MQPoint)), TINYGLTF_TARGET_ARRAY_BUFFER);
   return appender.AddAccessor(std::move(accessor));
 }
 
@@ -72,7 +69,7 @@ int AddDeltaAccessor(GltfAppender& appender, const MQPoint* deltas, std::size_t 
   const auto [indexType, indexSize] = IndexType(moved.back());
   if (moved.size() * (indexSize + sizeof(MQPoint)) >= count * sizeof(MQPoint)) {
     accessor["bufferView"] =
-        appender.AddView(BytesOf(deltas, count * sizeof(MQPoint)), kArrayBuffer);
+        appender.AddView(BytesOf(deltas, count * sizeof(MQPoint)), TINYGLTF_TARGET_ARRAY_BUFFER);
     return appender.AddAccessor(std::move(accessor));
   }
   const int indexView = appender.AddView(PackedIndices(moved, indexSize), 0);

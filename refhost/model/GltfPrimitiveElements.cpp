@@ -1,13 +1,13 @@
 #include "refhost/model/GltfPrimitiveElements.h"
 
+#include <tiny_gltf.h>
+
 #include <numeric>
 
 #include "refhost/model/GltfError.h"
 
 namespace refhost {
 namespace {
-
-enum GltfMode { kPoints, kLines, kLineLoop, kLineStrip, kTriangles, kTriangleStrip, kTriangleFan };
 
 // Gathers one element's corners at a time, reusing its storage.
 class ElementSink {
@@ -38,10 +38,10 @@ class ElementSink {
 
 void AddTriangles(ElementSink& sink, int mode, const std::vector<std::uint32_t>& v) {
   const std::size_t n = v.size();
-  if (mode == kTriangles) {
+  if (mode == TINYGLTF_MODE_TRIANGLES) {
     for (std::size_t at = 0; at + 2 < n; at += 3)
       sink.Add(ElementKind::Face, {v[at], v[at + 1], v[at + 2]});
-  } else if (mode == kTriangleStrip) {
+  } else if (mode == TINYGLTF_MODE_TRIANGLE_STRIP) {
     // Every other triangle swaps its last two corners to keep the winding.
     for (std::size_t at = 0; at + 2 < n; ++at)
       sink.Add(ElementKind::Face, {v[at], v[at + 1 + at % 2], v[at + 2 - at % 2]});
@@ -52,11 +52,11 @@ void AddTriangles(ElementSink& sink, int mode, const std::vector<std::uint32_t>&
 }
 
 void AddLines(ElementSink& sink, int mode, const std::vector<std::uint32_t>& v) {
-  if (mode == kLines) {
+  if (mode == TINYGLTF_MODE_LINE) {
     for (std::size_t at = 0; at + 1 < v.size(); at += 2)
       sink.Add(ElementKind::Line, {v[at], v[at + 1]});
   } else {
-    sink.AddRun(ElementKind::Line, v, mode == kLineLoop);
+    sink.AddRun(ElementKind::Line, v, mode == TINYGLTF_MODE_LINE_LOOP);
   }
 }
 
@@ -65,7 +65,7 @@ void AddLines(ElementSink& sink, int mode, const std::vector<std::uint32_t>& v) 
 void AddPrimitiveElements(Object& object, int mode, const std::vector<std::uint32_t>& indices,
                           bool indexed, GltfPrimitiveSlice slice, const std::string& file,
                           const std::string& pointer) {
-  if (mode < kPoints || mode > kTriangleFan)
+  if (mode < TINYGLTF_MODE_POINTS || mode > TINYGLTF_MODE_TRIANGLE_FAN)
     throw GltfError(file, pointer + "/mode", "unknown primitive mode " + std::to_string(mode));
   std::vector<std::uint32_t> sequence;
   if (!indexed) {
@@ -79,8 +79,8 @@ void AddPrimitiveElements(Object& object, int mode, const std::vector<std::uint3
                       "index " + std::to_string(vertex) + " is beyond the primitive's " +
                           std::to_string(slice.count) + " vertices");
   ElementSink sink(object, slice.first);
-  if (mode >= kTriangles) return AddTriangles(sink, mode, vertices);
-  if (mode == kPoints) return sink.AddRun(ElementKind::Point, vertices, false);
+  if (mode >= TINYGLTF_MODE_TRIANGLES) return AddTriangles(sink, mode, vertices);
+  if (mode == TINYGLTF_MODE_POINTS) return sink.AddRun(ElementKind::Point, vertices, false);
   AddLines(sink, mode, vertices);
 }
 
