@@ -53,30 +53,33 @@ GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, Mo
   return {static_cast<int>(buffers), 0, false};
 }
 
-std::string FinishBuffers(GltfJson& asset, const tinygltf::Model& model, const GltfNewData& place,
-                          const std::string& added, ModelFormat output,
-                          const std::filesystem::path& from, const std::filesystem::path& to) {
+std::vector<std::string_view> FinishBuffers(GltfJson& asset, const tinygltf::Model& model,
+                                            const GltfNewData& place, const std::string& added,
+                                            ModelFormat output, const std::filesystem::path& from,
+                                            const std::filesystem::path& to) {
   if (!SameFolder(from, to)) {
     RelocateUris(asset, "buffers", from, to);
     RelocateUris(asset, "images", from, to);
   }
-  std::string chunk;
+  std::vector<std::string_view> chunk;
   for (std::size_t at = 0; at < model.buffers.size(); ++at) {
     if (!HoldsBinaryChunk(asset["buffers"][at])) continue;
     if (output == ModelFormat::Gltf)
       asset["buffers"][at]["uri"] = DataUri(BytesOf(model.buffers[at].data));
     else if (at == 0)
-      chunk.assign(BytesOf(model.buffers[at].data));
+      chunk.push_back(BytesOf(model.buffers[at].data));
   }
   if (added.empty()) return chunk;
   if (!place.inBinaryChunk) {
     AppendTo(asset, "buffers", {{"byteLength", added.size()}, {"uri", DataUri(added)}});
     return chunk;
   }
-  chunk.resize(place.offset, '\0');
-  chunk += added;
+  static constexpr char kZeros[4] = {};
+  const std::size_t held = chunk.empty() ? 0 : chunk[0].size();
+  chunk.emplace_back(kZeros, place.offset - held);
+  chunk.push_back(added);
   if (model.buffers.empty()) AppendTo(asset, "buffers", GltfJson::object());
-  asset["buffers"][0]["byteLength"] = chunk.size();
+  asset["buffers"][0]["byteLength"] = place.offset + added.size();
   return chunk;
 }
 

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "refhost/model/GltfJson.h"
 #include "refhost/model/ModelFormat.h"
@@ -23,14 +25,16 @@ struct GltfNewData {
 GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, ModelFormat output);
 
 // Puts the buffers of the asset being written in order for `output` and
-// returns the .glb's binary chunk (empty for a .gltf): `added` appended
+// returns the pieces of the .glb's binary chunk (none for a .gltf), viewing
+// `model`'s and `added`'s bytes: `added` appended
 // where PlaceNewData said, a binary chunk that a .gltf cannot hold embedded
 // as a data URI, and relative file URIs of buffers and images made to reach
 // the same files from `to` as from `from`. Every other buffer's bytes stay
 // where they were.
-std::string FinishBuffers(GltfJson& asset, const tinygltf::Model& model, const GltfNewData& place,
-                          const std::string& added, ModelFormat output,
-                          const std::filesystem::path& from, const std::filesystem::path& to);
+std::vector<std::string_view> FinishBuffers(GltfJson& asset, const tinygltf::Model& model,
+                                            const GltfNewData& place, const std::string& added,
+                                            ModelFormat output, const std::filesystem::path& from,
+                                            const std::filesystem::path& to);
 
 // The bytes as a base64 data URI.
 std::string DataUri(std::string_view bytes);

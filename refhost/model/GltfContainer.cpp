@@ -61,20 +61,20 @@ GlbChunks SplitGlb(std::string_view bytes, const std::string& file) {
   const GlbChunk json = ChunkAt(bytes, kHeaderBytes, file);
   if (json.type != kJsonChunk)
     throw ModelFileError(file, "binary glTF does not start with a JSON chunk");
-  GlbChunks chunks{json.data, {}, false};
+  GlbChunks chunks{json.data, {}};
   const std::size_t next = kHeaderBytes + kChunkHeaderBytes + Padded(json.data.size());
   if (next >= bytes.size()) return chunks;
   const GlbChunk bin = ChunkAt(bytes, next, file);
-  if (bin.type == kBinChunk) {
-    chunks.bin = bin.data;
-    chunks.hasBin = true;
-  }
+  if (bin.type == kBinChunk) chunks.bin = bin.data;
   return chunks;
 }
 
-void WriteGlb(std::string_view json, const std::string* bin, const ModelFile::Sink& sink) {
+void WriteGlb(std::string_view json, const std::vector<std::string_view>* bin,
+              const ModelFile::Sink& sink) {
   const std::size_t jsonLength = Padded(json.size());
-  const std::size_t binLength = bin == nullptr ? 0 : Padded(bin->size());
+  std::size_t binSize = 0;
+  for (std::size_t at = 0; bin != nullptr && at < bin->size(); ++at) binSize += (*bin)[at].size();
+  const std::size_t binLength = Padded(binSize);
   std::string head;
   AppendWord(head, kGlbMagic);
   AppendWord(head, 2);
@@ -90,8 +90,8 @@ void WriteGlb(std::string_view json, const std::string* bin, const ModelFile::Si
   AppendWord(binHead, binLength);
   AppendWord(binHead, kBinChunk);
   sink(binHead);
-  sink(*bin);
-  sink(std::string(binLength - bin->size(), '\0'));
+  for (std::string_view piece : *bin) sink(piece);
+  sink(std::string(binLength - binSize, '\0'));
 }
 
 }  // namespace refhost

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "refhost/model/ModelFile.h"
 
@@ -12,7 +13,6 @@ namespace refhost {
 struct GlbChunks {
   std::string_view json;
   std::string_view bin;
-  bool hasBin = false;
 };
 
 // Whether the bytes start as a binary glTF does.
@@ -23,7 +23,9 @@ bool IsGlb(std::string_view bytes);
 GlbChunks SplitGlb(std::string_view bytes, const std::string& file);
 
 // Hands `sink` a .glb of the JSON text and, unless `bin` is null, the binary
-// chunk, each padded to 4 bytes (the JSON with spaces, the binary with zeros).
-void WriteGlb(std::string_view json, const std::string* bin, const ModelFile::Sink& sink);
+// chunk of those pieces, each chunk padded to 4 bytes (the JSON with spaces,
+// the binary with zeros). The pieces are handed on as they are, uncopied.
+void WriteGlb(std::string_view json, const std::vector<std::string_view>* bin,
+              const ModelFile::Sink& sink);
 
 }  // namespace refhost

@@ -81,7 +81,7 @@ void GltfFile::WriteTo(const Document& document, const std::filesystem::path& ou
     if (targets != added.targets.end()) writer.AddTargets(targets->second);
   }
   for (const Object* object : added.meshes) AddNewMesh(appender, *object, file);
-  const std::string chunk =
+  const std::vector<std::string_view> chunk =
       FinishBuffers(asset, model, place, appender.bytes(), to, folder, output.parent_path());
   if (to == ModelFormat::Gltf) {
     sink(asset.dump(2) + "\n");

@@ -69,16 +69,18 @@ std::string ReadBytes(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::unique_ptr<ModelFile> ParseGltf(const std::string& bytes, const std::string& name,
+std::unique_ptr<ModelFile> ParseGltf(std::string bytes, const std::string& name,
                                      const std::filesystem::path& folder, Document& document) {
   auto file = std::make_unique<GltfFile>();
   const bool binary = IsGlb(bytes);
   file->format = binary ? ModelFormat::Glb : ModelFormat::Gltf;
-  const GlbChunks chunks = binary ? SplitGlb(bytes, name) : GlbChunks{bytes, {}, false};
+  const GlbChunks chunks = binary ? SplitGlb(bytes, name) : GlbChunks{bytes, {}};
   file->json = ParseJson(chunks.json, name);
   const std::size_t chunkSize = chunks.bin.size();
   CheckGltfAsset(file->json, folder, binary ? &chunkSize : nullptr, name);
   file->model = Load(bytes, binary, folder, name);
+  // The loaded model holds the buffers; the file's bytes are not needed again.
+  std::string().swap(bytes);
   file->folder = folder;
   file->meshes = AddMeshObjects(file->model, name, document);
   return file;

@@ -14,7 +14,7 @@ namespace refhost {
 // targets another (see AddMeshObjects); a flaw throws ModelFileError naming
 // `name` and, where one fits, the JSON pointer of the part at fault, and the
 // document then holds the objects read before it.
-std::unique_ptr<ModelFile> ParseGltf(const std::string& bytes, const std::string& name,
+std::unique_ptr<ModelFile> ParseGltf(std::string bytes, const std::string& name,
                                      const std::filesystem::path& folder, Document& document);
 
 // Reads the file and parses it; external buffers are found beside it.

@@ -27,7 +27,7 @@ std::unique_ptr<ModelFile> ReadModelFile(const std::filesystem::path& path, Docu
 
 std::unique_ptr<ModelFile> ParseModel(std::string bytes, const std::string& name,
                                       Document& document) {
-  if (IsGltf(FormatOfBytes(bytes))) return ParseGltf(bytes, name, ".", document);
+  if (IsGltf(FormatOfBytes(bytes))) return ParseGltf(std::move(bytes), name, ".", document);
   return std::make_unique<ObjFile>(ParseObj(std::move(bytes), name, name, document));
 }
 

@@ -64,7 +64,8 @@ class GltfBuilder {
     if (!asset.contains("buffers")) asset["buffers"] = {{{"byteLength", bin.size()}}};
     if (storage == Storage::Glb) {
       std::string bytes;
-      refhost::WriteGlb(asset.dump(), &bin, [&](std::string_view piece) { bytes += piece; });
+      const std::vector<std::string_view> chunk = {bin};
+      refhost::WriteGlb(asset.dump(), &chunk, [&](std::string_view piece) { bytes += piece; });
       return TempDir::Write(path, bytes);
     }
     if (asset["buffers"][0].contains("uri")) return TempDir::Write(path, asset.dump(1));
