@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "refhost/model/GltfContainer.h"
+
 namespace refhost {
 
 int AppendTo(GltfJson& object, const char* key, GltfJson value) {
@@ -15,7 +17,7 @@ GltfAppender::GltfAppender(GltfJson& asset, int buffer, std::size_t offset)
     : asset_(asset), buffer_(buffer), offset_(offset) {}
 
 int GltfAppender::AddView(std::string_view bytes, int target) {
-  bytes_.append((4 - (offset_ + bytes_.size()) % 4) % 4, '\0');
+  bytes_.resize(PaddedToFour(offset_ + bytes_.size()) - offset_, '\0');
   GltfJson view = {
       {"buffer", buffer_}, {"byteOffset", offset_ + bytes_.size()}, {"byteLength", bytes.size()}};
   if (target != 0) view["target"] = target;

@@ -2,12 +2,11 @@
 
 #include "refhost/model/GltfAppender.h"
 #include "refhost/model/GltfAssetCheck.h"
+#include "refhost/model/GltfContainer.h"
 #include "refhost/model/RelocatedPath.h"
 
 namespace refhost {
 namespace {
-
-std::size_t Padded(std::size_t size) { return (size + 3) / 4 * 4; }
 
 bool HoldsBinaryChunk(const GltfJson& buffer) { return !buffer.contains("uri"); }
 
@@ -49,7 +48,7 @@ std::string DataUri(std::string_view bytes) {
 GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, ModelFormat output) {
   const std::size_t buffers = model.buffers.size();
   if (output == ModelFormat::Glb && (buffers == 0 || HoldsBinaryChunk(asset["buffers"][0])))
-    return {0, buffers == 0 ? 0 : Padded(model.buffers[0].data.size()), true};
+    return {0, buffers == 0 ? 0 : PaddedToFour(model.buffers[0].data.size()), true};
   return {static_cast<int>(buffers), 0, false};
 }
 

@@ -41,8 +41,6 @@ GlbChunk ChunkAt(std::string_view bytes, std::size_t at, const std::string& file
   return {Word(bytes, at + 4), bytes.substr(at + kChunkHeaderBytes, length)};
 }
 
-std::size_t Padded(std::size_t size) { return (size + 3) / 4 * 4; }
-
 }  // namespace
 
 bool IsGlb(std::string_view bytes) { return bytes.size() >= 4 && Word(bytes, 0) == kGlbMagic; }
@@ -62,7 +60,7 @@ GlbChunks SplitGlb(std::string_view bytes, const std::string& file) {
   if (json.type != kJsonChunk)
     throw ModelFileError(file, "binary glTF does not start with a JSON chunk");
   GlbChunks chunks{json.data, {}};
-  const std::size_t next = kHeaderBytes + kChunkHeaderBytes + Padded(json.data.size());
+  const std::size_t next = kHeaderBytes + kChunkHeaderBytes + PaddedToFour(json.data.size());
   if (next >= bytes.size()) return chunks;
   const GlbChunk bin = ChunkAt(bytes, next, file);
   if (bin.type == kBinChunk) chunks.bin = bin.data;
@@ -71,10 +69,10 @@ GlbChunks SplitGlb(std::string_view bytes, const std::string& file) {
 
 void WriteGlb(std::string_view json, const std::vector<std::string_view>* bin,
               const ModelFile::Sink& sink) {
-  const std::size_t jsonLength = Padded(json.size());
+  const std::size_t jsonLength = PaddedToFour(json.size());
   std::size_t binSize = 0;
   for (std::size_t at = 0; bin != nullptr && at < bin->size(); ++at) binSize += (*bin)[at].size();
-  const std::size_t binLength = Padded(binSize);
+  const std::size_t binLength = PaddedToFour(binSize);
   std::string head;
   AppendWord(head, kGlbMagic);
   AppendWord(head, 2);

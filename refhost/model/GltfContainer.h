@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@ struct GlbChunks {
   std::string_view json;
   std::string_view bin;
 };
+
+// `size` rounded up to the 4 bytes that glTF aligns chunks and buffer views to.
+inline std::size_t PaddedToFour(std::size_t size) { return (size + 3) / 4 * 4; }
 
 // Whether the bytes start as a binary glTF does.
 bool IsGlb(std::string_view bytes);
