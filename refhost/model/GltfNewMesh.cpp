@@ -24,15 +24,17 @@ std::vector<std::uint32_t> FanTriangles(const ElementList& faces) {
   return indices;
 }
 
-// The scene that shows the asset, made when it has none.
+// The scene that shows the asset, made when it has none. Members are added
+// before any is held by reference, since adding one may move the others.
 GltfJson& DefaultScene(GltfJson& asset) {
-  GltfJson& scenes = asset["scenes"];
-  if (!scenes.is_array() || scenes.empty()) {
-    scenes = GltfJson::array({GltfJson::object()});
+  const auto scenes = asset.find("scenes");
+  if (scenes == asset.end() || !scenes->is_array() || scenes->empty()) {
     asset["scene"] = 0;
+    asset["scenes"] = GltfJson::array({GltfJson::object()});
   }
+  GltfJson& list = asset["scenes"];
   const std::size_t scene = asset.value("scene", 0u);
-  return scenes[scene < scenes.size() ? scene : 0];
+  return list[scene < list.size() ? scene : 0];
 }
 
 }  // namespace

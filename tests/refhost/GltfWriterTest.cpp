@@ -7,6 +7,7 @@
 
 #include "refhost/Host.h"
 #include "refhost/model/GltfFile.h"
+#include "refhost/model/GltfReader.h"
 #include "refhost/model/ModelFileError.h"
 #include "tests/refhost/GltfTestAsset.h"
 #include "tests/refhost/GltfValidator.h"
@@ -118,6 +119,24 @@ TEST_F(GltfWriterTest, AnObjectThatIsNoTargetBecomesAMeshInTheScene) {
   EXPECT_EQ(Asset().json["scenes"][0]["nodes"].back(), 4) << "a new node shows the new mesh";
 }
 
+TEST_F(GltfWriterTest, AnAssetWithoutMeshesOrScenesGetsBoth) {
+  refhost::Document& document = referenceHost().NewDocument();
+  const auto asset = refhost::ParseGltf(R"({"asset": {"version": "2.0"}})", "empty", ".", document);
+  refhost::Object& triangle = document.AddObject("triangle");
+  for (const MQPoint& point : {MQPoint{0, 0, 0}, MQPoint{1, 0, 0}, MQPoint{0, 1, 0}})
+    triangle.AddVertex(point);
+  triangle.AddElement(refhost::ElementKind::Face, {{0, -1, -1}, {1, -1, -1}, {2, -1, -1}});
+  asset->Write(document, folder / "new.gltf");
+  if (kGltfValidatorReachable) {
+    EXPECT_EQ(GltfValidatorErrors(folder / "new.gltf"), "");
+  }
+  const refhost::Document& read = Read(folder / "new.gltf");
+  ASSERT_EQ(read.ObjectCount(), 1);
+  EXPECT_EQ(read.ObjectAt(0)->faces().Count(), 1);
+  EXPECT_EQ(Asset().json["scenes"], (refhost::GltfJson{{{"nodes", {0}}}}))
+      << "the new scene shows the new node";
+}
+
 TEST_F(GltfWriterTest, WritingAcrossOBJAndGltfIsRefused) {
   TestAsset().Write(folder / "in.gltf", GltfBuilder::Storage::DataUri);
   refhost::Document& document = Read(folder / "in.gltf");
@@ -126,7 +145,8 @@ TEST_F(GltfWriterTest, WritingAcrossOBJAndGltfIsRefused) {
     models.back()->Write(document, folder / "out.obj");
     ADD_FAILURE() << "a glTF model was written as OBJ";
   } catch (const refhost::ModelFileError& error) {
-    EXPECT_EQ(std::string(error.what()), (folder / "out.obj").string() + ": cannot write a model read as glTF as OBJ");
+    EXPECT_EQ(std::string(error.what()),
+              (folder / "out.obj").string() + ": cannot write a model read as glTF as OBJ");
   }
   EXPECT_EQ(TempDir::Read(folder / "out.obj"), "o old\n") << "the existing output was damaged";
 }
