@@ -75,11 +75,12 @@ Object& AddTargetObject(Document& document, const Object& base, const std::strin
 }  // namespace
 
 std::string GltfTargetName(const tinygltf::Mesh& mesh, int target) {
+  const std::string unnamed = "target_" + std::to_string(target);
+  if (!mesh.extras.IsObject() || !mesh.extras.Has("targetNames")) return unnamed;
   const tinygltf::Value& names = mesh.extras.Get("targetNames");
-  if (names.IsArray() && target < static_cast<int>(names.ArrayLen()) &&
-      names.Get(target).IsString())
-    return names.Get(target).Get<std::string>();
-  return "target_" + std::to_string(target);
+  if (!names.IsArray() || target >= static_cast<int>(names.ArrayLen())) return unnamed;
+  const tinygltf::Value& name = names.Get(target);
+  return name.IsString() ? name.Get<std::string>() : unnamed;
 }
 
 std::vector<GltfMeshObjects> AddMeshObjects(const tinygltf::Model& model, const std::string& file,
