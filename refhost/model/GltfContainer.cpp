@@ -31,7 +31,7 @@ struct GlbChunk {
 
 // The chunk at `at`, within the file's declared length.
 GlbChunk ChunkAt(std::string_view bytes, std::size_t at, const std::string& file) {
-  if (bytes.size() - at < kChunkHeaderBytes)
+  if (at > bytes.size() || bytes.size() - at < kChunkHeaderBytes)
     throw ModelFileError(file,
                          "binary glTF chunk header at byte " + std::to_string(at) + " is cut off");
   const std::size_t length = Word(bytes, at);

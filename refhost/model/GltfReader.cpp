@@ -19,18 +19,22 @@ bool KeepImageUndecoded(tinygltf::Image*, const int, std::string*, std::string*,
   return true;
 }
 
-// nlohmann's message without its "[json.exception...] parse error at " lead.
+// "broken JSON at line 2, column 13: syntax error ..." or "broken JSON:
+// number overflow ...", from nlohmann's message without its
+// "[json.exception...] " lead.
 std::string JsonFlaw(const std::string& what) {
-  const std::string lead = "parse error at ";
-  const std::size_t at = what.find(lead);
-  return at == std::string::npos ? what : what.substr(at + lead.size());
+  const std::size_t lead = what.find("] ");
+  const std::string flaw = lead == std::string::npos ? what : what.substr(lead + 2);
+  const std::string parseError = "parse error ";
+  if (flaw.rfind(parseError, 0) == 0) return "broken JSON " + flaw.substr(parseError.size());
+  return "broken JSON: " + flaw;
 }
 
 GltfJson ParseJson(std::string_view text, const std::string& name) {
   try {
     return GltfJson::parse(text.begin(), text.end());
-  } catch (const nlohmann::json::parse_error& error) {
-    throw GltfError(name, "", "broken JSON at " + JsonFlaw(error.what()));
+  } catch (const nlohmann::json::exception& error) {
+    throw GltfError(name, "", JsonFlaw(error.what()));
   }
 }
 

@@ -121,17 +121,22 @@ INSTANTIATE_TEST_SUITE_P(
                  "/buffers/0/byteLength: 80 bytes, but the binary chunk holds 40", "bad.glb"}),
     [](const ::testing::TestParamInfo<BadAsset>& info) { return std::string(info.param.name); });
 
-// Files that are no asset at all.
+// Files that are no asset at all; the number overflow and the .glb whose
+// declared length ends inside its header were fuzzers' findings.
 TEST(CliGltfBadFileTest, BrokenJsonAndBinaryContainersNameWhereTheyBreak) {
   TempDir folder;
   const std::pair<std::string, std::string> cases[] = {
       {"broken.gltf", "{\"asset\": {\"version\": \"2.0\"},\n \"meshes\": [}"},
-      {"short.glb", std::string("glTF\x02\0\0\0\xff\0\0\0", 12)}};
+      {"short.glb", std::string("glTF\x02\0\0\0\xff\0\0\0", 12)},
+      {"overflow.gltf", "{\"asset\": {\"version\": \"2.0\"}, \"extras\": 1e999}"},
+      {"inside-header.glb", std::string("glTF\x02\0\0\0\x08\0\0\0", 12)}};
   const std::string messages[] = {
       "broken JSON at line 2, column 13: syntax error while parsing value - unexpected '}'; "
       "expected '[', '{', or a literal",
-      "binary glTF claims 255 bytes, but the file has 12"};
-  for (std::size_t at = 0; at < 2; ++at) {
+      "binary glTF claims 255 bytes, but the file has 12",
+      "broken JSON: number overflow parsing '1e999'",
+      "binary glTF chunk header at byte 12 is cut off"};
+  for (std::size_t at = 0; at < std::size(cases); ++at) {
     const std::string path = (folder / cases[at].first).string();
     TempDir::Write(path, cases[at].second);
     const CliResult result =
