@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/DocumentCheck.h"
 #include "fuzz/FuzzCheck.h"
-#include "refhost/FinitePosition.h"
 #include "refhost/Host.h"
 #include "refhost/model/GltfReader.h"
 #include "refhost/model/ModelFileError.h"
@@ -17,20 +17,6 @@ namespace {
 
 // An empty folder for relative buffer URIs, so that no input reads a file.
 const char* const kNoFolder = "/nonexistent-blendforge-fuzz";
-
-void CheckMeshesRead(const refhost::Document& document) {
-  for (int i = 0; i < document.ObjectCount(); ++i) {
-    const refhost::Object* object = document.ObjectAt(i);
-    Check(object != nullptr, "the reader leaves no empty position");
-    Check(refhost::FirstNonFinite(*object) < 0, "every position read is finite");
-    for (refhost::ElementKind kind : refhost::kElementKinds) {
-      const refhost::ElementList& elements = object->elements(kind);
-      for (int element = 0; element < elements.Count(); ++element)
-        for (refhost::Corner corner : elements.CornersOf(element))
-          Check(object->HasVertex(corner.vertex), "an element uses its own object's vertices");
-    }
-  }
-}
 
 void CheckWrittenAssetReadsAgain(const refhost::Document& document,
                                  const refhost::ModelFile& file) {
@@ -58,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const refhost::ModelFileError&) {
     // A flaw reported as the reader promises; what was read before it stays.
   }
-  CheckMeshesRead(document);
+  CheckObjectsRead(document);
   // Outside the catch: an error while writing or reading the output is a finding.
   if (file) CheckWrittenAssetReadsAgain(document, *file);
   host.Reset();
