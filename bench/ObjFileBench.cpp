@@ -2,16 +2,15 @@
 
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <filesystem>
 #include <string>
 
 #include "bench/support/Meshes.h"
 #include "bench/support/ReferenceHost.h"
+#include "bench/support/ScratchModel.h"
 #include "refhost/model/ObjReader.h"
 #include "refhost/model/ObjWriter.h"
 #include "refhost/model/WholeFile.h"
-#include "tests/support/TempDir.h"
 
 // Model files through the reference host: reading and writing a 1M-vertex OBJ
 // model beside reading the same file's bytes into memory.
@@ -43,58 +42,30 @@ bool SameMesh(const refhost::Object& a, const refhost::Object& b) {
 
 // The model, generated into a temporary file once per process and checked to
 // read back exactly as it was written.
-class ModelFile {
- public:
-  static const ModelFile& Get() {
-    static const ModelFile model;
-    return model;
-  }
-
-  const std::filesystem::path& path() const { return path_; }
-  std::int64_t bytes() const { return bytes_; }
-  // Empty when the file was written and read back exactly.
-  const std::string& failure() const { return failure_; }
-  std::filesystem::path Scratch(const std::string& name) const { return folder_ / name; }
-
- private:
-  ModelFile() : path_(folder_ / "model.obj") {
-    try {
-      refhost::Document& written = bench::FreshDocument();
-      bench::AddGridMesh(written, "body", kModelVertices);
-      refhost::WriteObjFile(written, refhost::ObjFile{}, path_);
-      bytes_ = static_cast<std::int64_t>(std::filesystem::file_size(path_));
-      refhost::Document& read = refhost::Host::Instance().NewDocument();
-      refhost::ReadObjFile(path_, read);
-      if (read.ObjectCount() != 1 || !SameMesh(*written.ObjectAt(0), *read.ObjectAt(0)))
-        failure_ = "the model did not read back bit-exact";
-    } catch (const std::exception& error) {
-      failure_ = error.what();
-    }
-    refhost::Host::Instance().Reset();
-  }
-
-  TempDir folder_;
-  std::filesystem::path path_;
-  std::int64_t bytes_ = 0;
-  std::string failure_;
-};
+const bench::ScratchModel& Model() {
+  static const bench::ScratchModel model("model.obj", [](const std::filesystem::path& path) {
+    refhost::Document& written = bench::FreshDocument();
+    bench::AddGridMesh(written, "body", kModelVertices);
+    refhost::WriteObjFile(written, refhost::ObjFile{}, path);
+    refhost::Document& read = refhost::Host::Instance().NewDocument();
+    refhost::ReadObjFile(path, read);
+    const bool same = read.ObjectCount() == 1 && SameMesh(*written.ObjectAt(0), *read.ObjectAt(0));
+    return same ? "" : "the model did not read back bit-exact";
+  });
+  return model;
+}
 
 void BM_ReadObjFile(benchmark::State& state) {
-  const ModelFile& model = ModelFile::Get();
-  if (!model.failure().empty()) return state.SkipWithError(model.failure().c_str());
-  for (auto _ : state) {
-    // The objects read before are freed outside the timing.
-    state.PauseTiming();
-    refhost::Document& document = bench::FreshDocument();
-    state.ResumeTiming();
-    refhost::ReadObjFile(model.path(), document);
-  }
-  state.SetBytesProcessed(state.iterations() * model.bytes());
+  const bench::ScratchModel& model = Model();
+  bench::TimeReads(state, model,
+                   [](const std::filesystem::path& path, refhost::Document& document) {
+                     refhost::ReadObjFile(path, document);
+                   });
   state.counters["file_bytes"] = static_cast<double>(model.bytes());
 }
 
 void BM_WriteObjFile(benchmark::State& state) {
-  const ModelFile& model = ModelFile::Get();
+  const bench::ScratchModel& model = Model();
   if (!model.failure().empty()) return state.SkipWithError(model.failure().c_str());
   refhost::Document& document = bench::FreshDocument();
   const refhost::ObjFile file = refhost::ReadObjFile(model.path(), document);
@@ -104,7 +75,7 @@ void BM_WriteObjFile(benchmark::State& state) {
 }
 
 void BM_ReadFileBytes(benchmark::State& state) {
-  const ModelFile& model = ModelFile::Get();
+  const bench::ScratchModel& model = Model();
   if (!model.failure().empty()) return state.SkipWithError(model.failure().c_str());
   for (auto _ : state) benchmark::DoNotOptimize(refhost::ReadWholeFile(model.path()));
   state.SetBytesProcessed(state.iterations() * model.bytes());

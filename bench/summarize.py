@@ -115,6 +115,22 @@ def milliseconds(results, name):
     return None if run is None else run["cpu_time"]
 
 
+FORMAT_PAIRS = (("read into a document", "BM_ReadObjFile", "BM_ReadGltfFile"),
+                ("write the document", "BM_WriteObjFile", "BM_WriteGltfFile"))
+
+
+def print_format_table(results):
+    # Milliseconds for 1M vertices are nanoseconds per vertex.
+    print("Model files by format (the same 1M-vertex grid; ns per vertex per CPU second; "
+          "the glTF write adds a morph target of 1M deltas)\n")
+    print("| operation | OBJ | glTF (.glb) | glTF / OBJ |")
+    print("|---|---:|---:|---:|")
+    for label, obj, gltf in FORMAT_PAIRS:
+        obj_ns, gltf_ns = milliseconds(results, obj), milliseconds(results, gltf)
+        print(f"| {label} | {cell(obj_ns)} | {cell(gltf_ns)} | {cell(ratio(gltf_ns, obj_ns))} |")
+    print()
+
+
 def print_preview_table(results):
     print("Previews (a 1M-vertex model; ms per CPU second)\n")
     print("| operation | ms |")
@@ -133,6 +149,7 @@ def main(paths):
     print_blend_table("Whole merge command, two targets, against two-target floors", merge)
     print_discovery_table(discovery)
     print_model_table(results)
+    print_format_table(results)
     print_preview_table(results)
 
     print("Targets\n")
@@ -156,6 +173,9 @@ def main(paths):
     print(verdict("OBJ write, MB/s", megabytes_per_second(results, "BM_WriteObjFile"), 400, False))
     print(verdict("OBJ read / reading the file's bytes alone",
                   ratio(read, megabytes_per_second(results, "BM_ReadFileBytes")), 0.25, False))
+    for label, obj, gltf in FORMAT_PAIRS:
+        print(verdict(f"glTF / OBJ per vertex, {label}",
+                      ratio(milliseconds(results, gltf), milliseconds(results, obj)), 1))
     print(verdict("preview drawing / OBJ reading, 1M vertices",
                   ratio(milliseconds(results, "BM_DrawPreview"),
                         milliseconds(results, "BM_ReadObjFile")), 1))

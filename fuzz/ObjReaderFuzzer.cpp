@@ -7,30 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/DocumentCheck.h"
 #include "fuzz/FuzzCheck.h"
-#include "refhost/FinitePosition.h"
 #include "refhost/Host.h"
 #include "refhost/model/ModelFileError.h"
 #include "refhost/model/ObjReader.h"
 #include "refhost/model/ObjWriter.h"
 
 namespace {
-
-void CheckObjectsRead(const refhost::Document& document) {
-  for (int i = 0; i < document.ObjectCount(); ++i) {
-    const refhost::Object* object = document.ObjectAt(i);
-    Check(object != nullptr, "the reader leaves no empty position");
-    Check(refhost::FirstNonFinite(*object) < 0, "every position read is finite");
-    for (refhost::ElementKind kind : refhost::kElementKinds) {
-      const refhost::ElementList& elements = object->elements(kind);
-      for (int element = 0; element < elements.Count(); ++element) {
-        Check(elements.CornersOf(element).size() >= 1, "an element has a corner or more");
-        for (refhost::Corner corner : elements.CornersOf(element))
-          Check(object->HasVertex(corner.vertex), "an element uses its own object's vertices");
-      }
-    }
-  }
-}
 
 bool SameCounts(const refhost::Object& a, const refhost::Object& b) {
   bool same = a.name() == b.name() && a.VertexCount() == b.VertexCount();

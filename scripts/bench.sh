@@ -3,7 +3,7 @@
 # prints a table of the figures with the targets met or missed; the table is
 # also written to BUILD_DIR/bench-summary.md beside the JSON results. Then runs
 # the end-to-end job (refhost run on a generated 1,000 x 1,000 vertex grid with
-# two targets) and counts the instructions per host call of the merge under
+# two targets, as OBJ and as binary glTF) and counts the instructions per host call of the merge under
 # callgrind, and prints their tables too.
 #   BUILD_DIR  build folder (default build/bench)
 #   MIN_TIME   --benchmark_min_time in seconds per benchmark (default 0.3)
@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build/bench}
 min_time=${MIN_TIME:-0.3}
-programs=(blend_bench discovery_bench objfile_bench preview_bench)
+programs=(blend_bench discovery_bench objfile_bench gltffile_bench preview_bench)
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DBLENDFORGE_BUILD_BENCHMARKS=ON -DBLENDFORGE_BUILD_TESTS=OFF \
@@ -27,13 +27,18 @@ for program in "${programs[@]}"; do
   results+=("$result")
 done
 
-# The end-to-end job; the grid is generated once per build folder.
-grid="$build_dir/grid.obj"
-[[ -f "$grid" ]] || bench/grid_obj.py 1000 >"$grid"
-endtoend="$build_dir/endtoend.txt"
-/usr/bin/time -v "$build_dir/bin/refhost" run "$build_dir/bin/Blendforge.so" "$grid" \
-  -o "$build_dir/grid.merged.obj" --list 1=elem:t1-body --list 2=elem:t2-body --press OK \
-  --verbose >/dev/null 2>"$endtoend"
+# The end-to-end job, on the grid as OBJ and as binary glTF, each generated
+# once per build folder: EXTENSION GENERATOR; the timings land in
+# BUILD_DIR/endtoend-EXTENSION.txt.
+end_to_end() {
+  local grid="$build_dir/grid.$1"
+  [[ -f "$grid" ]] || "$2" 1000 >"$grid"
+  /usr/bin/time -v "$build_dir/bin/refhost" run "$build_dir/bin/Blendforge.so" "$grid" \
+    -o "$build_dir/grid.merged.$1" --list 1=elem:t1-body --list 2=elem:t2-body --press OK \
+    --verbose >/dev/null 2>"$build_dir/endtoend-$1.txt"
+}
+end_to_end obj bench/grid_obj.py
+end_to_end glb bench/grid_gltf.py
 
 # Instructions per host call: one merge command at 10,000 vertices.
 calls="$build_dir/merge.callgrind"
@@ -49,7 +54,11 @@ valgrind --tool=callgrind --callgrind-out-file="$calls" "$build_dir/bin/blend_be
   echo
   echo "End to end: refhost run on the 1,000 x 1,000 grid with two targets"
   echo
-  bench/endtoend.py "$endtoend"
+  bench/endtoend.py "$build_dir/endtoend-obj.txt"
+  echo
+  echo "The same job on the grid as binary glTF (its targets as morph targets)"
+  echo
+  bench/endtoend.py "$build_dir/endtoend-glb.txt"
   echo
   echo "Instructions per host call, one merge command at 10,000 vertices (callgrind)"
   echo

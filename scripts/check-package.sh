@@ -31,6 +31,11 @@ merge_sample() {
     --spin 2=150 --edit 2=elem:mix-body --press OK --preview preview.png) ||
     fail "the sample merge failed in $folder"
   grep -q '^o elem:mix-body' "$folder/merged.obj" || fail "no merged object in $folder/merged.obj"
+  (cd "$folder" && "$@" "$program" run "$plugin" share/doc/blendforge/samples/face.gltf \
+    -o merged.glb --list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 \
+    --spin 2=150 --edit 2=elem:mix-body --press OK) || fail "the glTF sample merge failed in $folder"
+  grep -qa '"targetNames":\["smile","blink","frown","mix"\]' "$folder/merged.glb" ||
+    fail "no merged morph target in $folder/merged.glb"
 }
 
 windows=$(unpack "$windows_zip" windows)
@@ -54,4 +59,6 @@ linux=$(unpack "$linux_tgz" linux)
 merge_sample "$linux" bin/refhost lib/Blendforge.so
 cmp "$windows/preview.png" "$linux/preview.png" ||
   fail "the Windows and Linux batch tools drew different previews"
-echo "check-package: both archives unpack, merge the sample and draw the same preview"
+cmp "$windows/merged.glb" "$linux/merged.glb" ||
+  fail "the Windows and Linux batch tools wrote different glTF files"
+echo "check-package: both archives unpack, merge the samples alike and draw the same preview"

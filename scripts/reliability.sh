@@ -14,7 +14,7 @@ FUZZ_DIR=${FUZZ_DIR:-build/fuzz}
 FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 JOBS=${JOBS:-2}
 FUZZERS=(option_block_fuzzer morph_naming_fuzzer text_conversion_fuzzer
-         value_list_reader_fuzzer obj_reader_fuzzer)
+         value_list_reader_fuzzer obj_reader_fuzzer gltf_reader_fuzzer)
 END_TO_END_PROGRAMS=(e2e_tests hostile_tests)
 
 step() { printf '\n== %s\n' "$*"; }

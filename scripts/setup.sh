@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what a fresh machine lacks. With no argument: everything to build,
-# test and package both platforms; with "demo": only what the main job builds.
+# test and package both platforms, and the glTF validator the tests run; with
+# "demo": only what the main job builds.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev libfast-float-dev)
+demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev libfast-float-dev libtinygltf-dev
+  nlohmann-json3-dev)
 packages=("${demo_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev valgrind icoutils)
+  g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev valgrind icoutils nodejs)
 [[ ${1:-} == demo ]] && packages=("${demo_packages[@]}")
 
 missing=()
@@ -20,4 +23,11 @@ if ((${#missing[@]})); then
   [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# The Khronos glTF validator, at the version the lock file pins (npm comes
+# with nodejs).
+if [[ ${1:-} != demo && ! -d tools/gltf-validator/node_modules/gltf-validator ]]; then
+  echo "setup: installing the glTF validator"
+  npm ci --prefix tools/gltf-validator --no-audit --no-fund >/dev/null
 fi

@@ -66,12 +66,14 @@ CLI::Option* AddPreview(CLI::App& command, PreviewOptions& options, const std::s
 void DefineRun(CLI::App& run, RunOptions& options) {
   run.add_option("PLUGIN", options.plugin, "plug-in module to load")->required();
   run.add_option("MODEL", options.model,
-                 "Wavefront OBJ model to open; vertices before any 'o' line form an object "
-                 "named after the file's stem")
+                 "model to open: glTF 2.0 (.gltf, .glb), whose meshes and morph targets become "
+                 "objects, or Wavefront OBJ (any other name), where vertices before any 'o' "
+                 "line form an object named after the file's stem")
       ->required();
   run.add_option("-o,--output", options.output,
-                 "where to write the document (default: beside MODEL, its stem + .merged.obj)")
-      ->type_name("OUT.obj")
+                 "where to write the document, in the format its extension names (default: "
+                 "beside MODEL, its stem + .merged + its extension)")
+      ->type_name("OUT")
       ->check(kNotEmpty);
   run.add_option("--object", options.object, "object to make current (default: the first object)")
       ->type_name("NAME")
@@ -96,7 +98,7 @@ void DefineRun(CLI::App& run, RunOptions& options) {
 }
 
 void DefineShow(CLI::App& show, ShowOptions& options) {
-  show.add_option("MODEL", options.model, "Wavefront OBJ model to open, or - for stdin")
+  show.add_option("MODEL", options.model, "glTF or Wavefront OBJ model to open, or - for stdin")
       ->required();
   show.add_option("--object", options.objects,
                   "an object to draw; repeat for more (default: the first object and its morph "

@@ -126,7 +126,8 @@ void WriteModel(const Document& document, const ModelFile& model, const std::str
 
 std::string DefaultOutputPath(const std::string& model) {
   fs::path path(model);
-  return (path.parent_path() / (path.stem().string() + ".merged.obj")).string();
+  return (path.parent_path() / (path.stem().string() + ".merged" + path.extension().string()))
+      .string();
 }
 
 int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& err) {

@@ -11,7 +11,7 @@ namespace refhost::cli {
 struct RunOptions {
   std::string plugin;
   std::string model;   // "-": stdin
-  std::string output;  // empty: beside the model, its stem + ".merged.obj"; "-": stdout
+  std::string output;  // empty: beside the model, its stem + ".merged" + its extension; "-": stdout
   std::string object;  // empty: the document's first object
   int command = 0;
   DialogAnswers answers;

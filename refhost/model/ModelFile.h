@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "refhost/Document.h"
+#include "refhost/model/ModelFormat.h"
 #include "refhost/model/Progress.h"
 
 namespace refhost {
@@ -29,19 +30,25 @@ class ModelFile {
                        const Sink& sink, Progress* progress) const = 0;
 
   // The same into the file at `path`, through an AtomicFile, so an existing
-  // file there is replaced only by a complete one.
+  // file there is replaced only by a complete one. A path whose extension
+  // names the other family of formats (OBJ against glTF) is refused, since
+  // neither carries what the other holds.
   void Write(const Document& document, const std::filesystem::path& path,
              Progress* progress = nullptr) const;
+
+  // The format the file was read in.
+  ModelFormat format = ModelFormat::Obj;
 };
 
 // Reads the model at `path` into `document` in the format its extension
-// names; OBJ is the only one so far and reads any other name too. Throws
-// ModelFileError naming the file and, for a flaw in it, the line.
+// names (FormatOfPath): glTF for ".gltf" and ".glb", OBJ for any other name.
+// Throws ModelFileError naming the file and, for a flaw in it, the line or
+// the JSON pointer.
 std::unique_ptr<ModelFile> ReadModelFile(const std::filesystem::path& path, Document& document,
                                          Progress* progress = nullptr);
 
-// The same for a model that is no file, such as stdin: its bytes, and the
-// name that messages give it.
+// The same for a model that is no file, such as stdin: its bytes, in the
+// format they show (FormatOfBytes), and the name that messages give it.
 std::unique_ptr<ModelFile> ParseModel(std::string bytes, const std::string& name,
                                       Document& document);
 

@@ -25,7 +25,7 @@ TEST(CliInfoTest, PrintsIdentityTypeVersionAndMenu) {
 TEST(CliInfoTest, HelpNamesTheDefaultsOfRun) {
   CliResult result = RunRefhost("run --help");
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_THAT(result.out, HasSubstr("its stem + .merged.obj")) << "the default output";
+  EXPECT_THAT(result.out, HasSubstr("its stem + .merged + its extension")) << "the default output";
   EXPECT_THAT(result.out, HasSubstr("named after the file's stem")) << "the default object";
   EXPECT_THAT(result.out, HasSubstr("edit 1 shows\n  the base name")) << "how edits are counted";
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "refhost/model/ModelFile.h"
+
+namespace refhost {
+
+// A binary glTF (.glb) split into its chunks: the JSON and the binary buffer
+// (empty when the file has none).
+struct GlbChunks {
+  std::string_view json;
+  std::string_view bin;
+};
+
+// `size` rounded up to the 4 bytes that glTF aligns chunks and buffer views to.
+inline std::size_t PaddedToFour(std::size_t size) { return (size + 3) / 4 * 4; }
+
+// Whether the bytes start as a binary glTF does.
+bool IsGlb(std::string_view bytes);
+
+// The chunks of a .glb; ModelFileError naming `file` when its header or a
+// chunk is broken.
+GlbChunks SplitGlb(std::string_view bytes, const std::string& file);
+
+// Hands `sink` a .glb of the JSON text and, unless `bin` is null, the binary
+// chunk of those pieces, each chunk padded to 4 bytes (the JSON with spaces,
+// the binary with zeros). The pieces are handed on as they are, uncopied.
+void WriteGlb(std::string_view json, const std::vector<std::string_view>* bin,
+              const ModelFile::Sink& sink);
+
+}  // namespace refhost
