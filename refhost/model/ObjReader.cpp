@@ -50,9 +50,11 @@ class ObjParser {
     file_.byteOrderMark = lines.byteOrderMark();
     std::uint64_t nextReport = kProgressStep;
     TextLine line;
+    // Pointed at, not copied: a copy of the line end per line stalls on the
+    // stores that just wrote it.
+    line_ = &line;
     while (lines.Next(line)) {
       position_.NextLine();
-      lineEnd_ = line.end;
       ParseStatement(line.content);
       if (progress != nullptr && lines.offset() >= nextReport) {
         progress->Advance(std::min(lines.offset(), total), total);
@@ -127,11 +129,20 @@ class ObjParser {
 
   void ParseElement(ObjTokens& tokens, ElementKind kind) {
     Object& object = CurrentObject();
-    corners_.clear();
-    for (Corner corner; references_.TakeCorner(tokens, kind, corner);) corners_.push_back(corner);
+    ReadCorners(tokens, kind);
     CheckCorners(kind);
     object.AddElement(kind, corners_, style_);
     AppendRun(Kind::Elements, kind, tokens.comment());
+  }
+
+  // Each corner is read in place: copying one right after its fields were
+  // stored would stall on those stores.
+  void ReadCorners(ObjTokens& tokens, ElementKind kind) {
+    corners_.clear();
+    for (;;) {
+      Corner& corner = corners_.emplace_back();
+      if (!references_.TakeCorner(tokens, kind, corner)) return corners_.pop_back();
+    }
   }
 
   void CheckCorners(ElementKind kind) const {
@@ -194,7 +205,7 @@ class ObjParser {
     }
     if (kind != Kind::Text) return;
     lastTextLine_ = position_.line();
-    lastTextEnd_ = lineEnd_;
+    lastTextEnd_ = line_->end;
   }
 
   // Counts an element into the run it continues; a line that ends in a
@@ -222,7 +233,7 @@ class ObjParser {
   ObjNumbers numbers_;
   ObjReferences references_;
   Document& document_;
-  std::string_view lineEnd_;  // of the line being read
+  const TextLine* line_ = nullptr;  // the line being read
   long long lastTextLine_ = -1;
   std::string lastTextEnd_;  // of that line
   Object* object_ = nullptr;
