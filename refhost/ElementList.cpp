@@ -27,6 +27,11 @@ void ElementList::Add(const std::vector<Corner>& corners, const SurfaceStyle& st
     styles_.push_back({static_cast<std::uint32_t>(ends_.size() - 1), style});
 }
 
+void ElementList::Reserve(std::size_t elements, std::size_t corners) {
+  vertices_.reserve(vertices_.size() + corners);
+  ends_.reserve(ends_.size() + elements);
+}
+
 // Called after the corner's vertex is in, so that a channel that starts here
 // gets "none" for every corner before it.
 void ElementList::AddToChannel(std::vector<int>& channel, int index) {

@@ -57,6 +57,8 @@ class REFHOST_API ElementList {
   // Throws std::length_error, adding nothing, when the list would hold more
   // corners than 32 bits count.
   void Add(const std::vector<Corner>& corners, const SurfaceStyle& style);
+  // Makes room for `elements` more elements with `corners` corners in all.
+  void Reserve(std::size_t elements, std::size_t corners);
 
  private:
   Corner CornerAt(std::size_t at) const {

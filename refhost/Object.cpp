@@ -43,6 +43,12 @@ int Object::AddVertex(const MQPoint& point) {
   return vertexCount_++;
 }
 
+void Object::ReserveVertices(std::size_t count) {
+  std::vector<int>& refCounts = OwnTopology().refCounts;
+  refCounts.reserve(refCounts.size() + count);
+  vertices_.reserve(vertices_.size() + count);
+}
+
 const VertexExtras& Object::Extras(int index) const {
   static const VertexExtras kNone;
   CheckVertex(index);
@@ -76,6 +82,10 @@ void Object::AddElement(ElementKind kind, const std::vector<Corner>& corners,
   // Counted once the element is kept, so that one that fails counts nothing.
   topology.elements[static_cast<int>(kind)].Add(corners, style);
   for (const Corner& corner : corners) ++topology.refCounts[corner.vertex];
+}
+
+void Object::ReserveElements(ElementKind kind, std::size_t elements, std::size_t corners) {
+  OwnTopology().elements[static_cast<int>(kind)].Reserve(elements, corners);
 }
 
 Object::Topology& Object::OwnTopology() {

@@ -46,6 +46,9 @@ class REFHOST_API Object {
   int RefCountUnchecked(int index) const { return topology_->refCounts[index]; }
   // Appends a vertex; returns its index.
   int AddVertex(const MQPoint& point);
+  // Makes room for `count` more vertices, so that a reader that knows the
+  // count adds them without regrowing every per-vertex array.
+  void ReserveVertices(std::size_t count);
   const std::vector<MQPoint>& vertices() const { return vertices_; }
   // A negative index wraps to a count that no object reaches.
   bool HasVertex(int index) const {
@@ -67,6 +70,9 @@ class REFHOST_API Object {
   // vertex of this object.
   void AddElement(ElementKind kind, const std::vector<Corner>& corners,
                   const SurfaceStyle& style = {});
+  // Makes room for `elements` more elements of the kind with `corners`
+  // corners in all.
+  void ReserveElements(ElementKind kind, std::size_t elements, std::size_t corners);
 
   std::uint32_t visible() const;
   void SetVisible(std::uint32_t visible);

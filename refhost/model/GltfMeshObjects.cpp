@@ -42,6 +42,7 @@ std::string MorphName(const tinygltf::Mesh& mesh, int target) {
 
 Object& AddObject(Document& document, const std::string& name, const std::vector<MQPoint>& points) {
   Object& object = document.AddObject(name);
+  object.ReserveVertices(points.size());
   for (const MQPoint& point : points) object.AddVertex(point);
   return object;
 }

@@ -14,6 +14,9 @@ class ElementSink {
  public:
   ElementSink(Object& object, int first) : object_(object), first_(first) {}
 
+  void Reserve(ElementKind kind, std::size_t elements, std::size_t cornersEach) {
+    object_.ReserveElements(kind, elements, elements * cornersEach);
+  }
   void Add(ElementKind kind, std::initializer_list<std::uint32_t> vertices) {
     corners_.clear();
     for (std::uint32_t vertex : vertices) corners_.push_back(CornerOf(vertex));
@@ -36,8 +39,15 @@ class ElementSink {
   std::vector<Corner> corners_;
 };
 
+// Strips and fans share all but one vertex with the triangle before.
+std::size_t TriangleCount(int mode, std::size_t vertices) {
+  if (mode == TINYGLTF_MODE_TRIANGLES) return vertices / 3;
+  return vertices < 3 ? 0 : vertices - 2;
+}
+
 void AddTriangles(ElementSink& sink, int mode, const std::vector<std::uint32_t>& v) {
   const std::size_t n = v.size();
+  sink.Reserve(ElementKind::Face, TriangleCount(mode, n), 3);
   if (mode == TINYGLTF_MODE_TRIANGLES) {
     for (std::size_t at = 0; at + 2 < n; at += 3)
       sink.Add(ElementKind::Face, {v[at], v[at + 1], v[at + 2]});

@@ -70,6 +70,25 @@ TEST_F(DocumentObjectTest, RefCountCountsCornersOfFacesLinesAndPoints) {
   EXPECT_EQ(HOST_FN(MQObj_GetVertexRefCount)(object.handle(), 6), 0) << "nothing uses vertex 6";
 }
 
+// A reader reserves before it adds; reserving must neither add anything nor
+// reach into the topology that a clone still shares with its source.
+TEST_F(DocumentObjectTest, ReservingAddsNothingAndLeavesASharedSourceAlone) {
+  refhost::Object& base = AddUsedMesh(document, "body", {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+  const ObjectDump baseBefore = DumpObject(document, base);
+  refhost::Object& copy = referenceHost().CloneObject(base);
+  const ObjectDump copyBefore = DumpObject(document, copy);
+
+  copy.ReserveVertices(100);
+  for (refhost::ElementKind kind : refhost::kElementKinds) copy.ReserveElements(kind, 50, 150);
+  EXPECT_EQ(DumpObject(document, copy), copyBefore) << "reserving must add no vertex or element";
+
+  copy.AddVertex({0, 0, 0});
+  copy.AddElement(refhost::ElementKind::Face, CornersOn({0, 1, 3}));
+  EXPECT_EQ(copy.RefCount(3), 1) << "a vertex added after reserving is counted";
+  EXPECT_EQ(copy.RefCount(0), base.RefCount(0) + 1) << "reference counts stay exact";
+  EXPECT_EQ(DumpObject(document, base), baseBefore) << "the source must not see the clone's change";
+}
+
 TEST_F(DocumentObjectTest, ElementWithABadCornerIsRefused) {
   refhost::Object& object = document.AddObject("one");
   object.AddVertex({0, 0, 0});
