@@ -19,19 +19,21 @@ class ElementSink {
   }
   void Add(ElementKind kind, std::initializer_list<std::uint32_t> vertices) {
     corners_.clear();
-    for (std::uint32_t vertex : vertices) corners_.push_back(CornerOf(vertex));
+    for (std::uint32_t vertex : vertices) Push(vertex);
     object_.AddElement(kind, corners_);
   }
   void AddRun(ElementKind kind, const std::vector<std::uint32_t>& vertices, bool closed) {
     corners_.clear();
-    for (std::uint32_t vertex : vertices) corners_.push_back(CornerOf(vertex));
-    if (closed && !vertices.empty()) corners_.push_back(CornerOf(vertices.front()));
+    for (std::uint32_t vertex : vertices) Push(vertex);
+    if (closed && !vertices.empty()) Push(vertices.front());
     if (!corners_.empty()) object_.AddElement(kind, corners_);
   }
 
  private:
-  Corner CornerOf(std::uint32_t vertex) const {
-    return {first_ + static_cast<int>(vertex), -1, -1};
+  // Stored in place: copying a corner right after its fields were stored
+  // stalls on those stores, once per corner.
+  void Push(std::uint32_t vertex) {
+    corners_.emplace_back().vertex = first_ + static_cast<int>(vertex);
   }
 
   Object& object_;
