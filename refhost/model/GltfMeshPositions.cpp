@@ -61,10 +61,15 @@ std::vector<MQPoint> MeshPositions(const tinygltf::Model& model, int mesh, int t
   for (std::size_t p = 0; p < m.primitives.size(); ++p) {
     const tinygltf::Primitive& primitive = m.primitives[p];
     const std::string pointer = JsonPointer("meshes", mesh, "primitives", p);
-    const std::vector<MQPoint> base = accessors.Points(PositionAccessor(primitive, pointer, file),
-                                                       pointer + "/attributes/POSITION");
+    std::vector<MQPoint> base = accessors.Points(PositionAccessor(primitive, pointer, file),
+                                                 pointer + "/attributes/POSITION");
     const std::size_t first = points.size();
-    points.insert(points.end(), base.begin(), base.end());
+    const std::size_t count = base.size();
+    // A mesh of one primitive, the common case, takes its points uncopied.
+    if (points.empty())
+      points = std::move(base);
+    else
+      points.insert(points.end(), base.begin(), base.end());
     if (target < 0) continue;
     const auto& attributes = primitive.targets[static_cast<std::size_t>(target)];
     const auto delta = attributes.find(kPosition);
@@ -72,10 +77,10 @@ std::vector<MQPoint> MeshPositions(const tinygltf::Model& model, int mesh, int t
     const std::string deltaPointer =
         JsonPointer("meshes", mesh, "primitives", p, "targets", target, kPosition);
     const std::vector<MQPoint> deltas = accessors.Points(delta->second, deltaPointer);
-    if (deltas.size() != base.size())
-      throw GltfError(file, deltaPointer,
-                      std::to_string(deltas.size()) + " deltas for " + std::to_string(base.size()) +
-                          " vertices");
+    if (deltas.size() != count)
+      throw GltfError(
+          file, deltaPointer,
+          std::to_string(deltas.size()) + " deltas for " + std::to_string(count) + " vertices");
     AddDeltas(points, first, deltas, deltaPointer, file);
   }
   return points;
