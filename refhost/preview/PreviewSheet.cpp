@@ -62,7 +62,7 @@ class PanelPainter {
     colours_.reserve(mesh.positions.size());
     for (std::size_t vertex = 0; vertex < mesh.positions.size(); ++vertex) {
       view_.push_back(Camera::ToView(mesh.positions[vertex]));
-      screen_.push_back(camera.Project(mesh.positions[vertex], float(panel.x), float(panel.y)));
+      screen_.push_back(camera.Project(view_.back(), float(panel.x), float(panel.y)));
       colours_.push_back(
           mesh.heat.empty() ? kSurface : Viridis(hottest_ > 0 ? mesh.heat[vertex] / hottest_ : 0));
     }

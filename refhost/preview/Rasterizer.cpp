@@ -35,6 +35,11 @@ int WholeAbove(float value, bool strictly, int low, int high) {
   return strictly || float(floor) < value ? floor + 1 : floor;
 }
 
+// Of three finite values; compared by value, not through an initializer list,
+// whose min and max pick by address and so stall on memory for every face.
+float Least(float a, float b, float c) { return std::min(std::min(a, b), c); }
+float Most(float a, float b, float c) { return std::max(std::max(a, b), c); }
+
 }  // namespace
 
 Rasterizer::Rasterizer(Image& image, Rect panel)
@@ -57,10 +62,10 @@ Rasterizer::PixelSpan Rasterizer::Span(const ScreenPoint (&p)[3]) const {
   const int right = panel_.x + panel_.width;
   const int bottom = panel_.y + panel_.height;
   // Pixel x is a candidate when its centre x + 0.5 lies within the box.
-  return {WholeAbove(std::min({p[0].x, p[1].x, p[2].x}) - 0.5f, false, panel_.x, right),
-          WholeAbove(std::max({p[0].x, p[1].x, p[2].x}) - 0.5f, true, panel_.x, right),
-          WholeAbove(std::min({p[0].y, p[1].y, p[2].y}) - 0.5f, false, panel_.y, bottom),
-          WholeAbove(std::max({p[0].y, p[1].y, p[2].y}) - 0.5f, true, panel_.y, bottom)};
+  return {WholeAbove(Least(p[0].x, p[1].x, p[2].x) - 0.5f, false, panel_.x, right),
+          WholeAbove(Most(p[0].x, p[1].x, p[2].x) - 0.5f, true, panel_.x, right),
+          WholeAbove(Least(p[0].y, p[1].y, p[2].y) - 0.5f, false, panel_.y, bottom),
+          WholeAbove(Most(p[0].y, p[1].y, p[2].y) - 0.5f, true, panel_.y, bottom)};
 }
 
 void Rasterizer::Triangle(const PixelSpan& span, const ScreenPoint (&p)[3],
