@@ -94,7 +94,7 @@ class PanelPainter {
                         mesh_.faceCorners[corner + 1]};
       const ScreenPoint points[3] = {screen_[v[0]], screen_[v[1]], screen_[v[2]]};
       const Rasterizer::PixelSpan span = rasterizer_.Span(points);
-      if (span.empty()) continue;
+      if (!rasterizer_.Covers(span, points)) continue;
       const float light = Brightness(view_[v[0]], view_[v[1]], view_[v[2]]);
       const Rgb colours[3] = {Scaled(colours_[v[0]], light), Scaled(colours_[v[1]], light),
                               Scaled(colours_[v[2]], light)};

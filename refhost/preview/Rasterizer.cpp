@@ -24,6 +24,25 @@ std::uint8_t Mix(const Rgb (&colours)[3], const float (&weights)[3], std::uint8_
   return static_cast<std::uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f));
 }
 
+// One over twice the triangle's signed area; false when it has none.
+bool InverseArea(const ScreenPoint (&p)[3], float& perArea) {
+  const float area = Edge(p[0], p[1], p[2].x, p[2].y);
+  if (!(area != 0) || !std::isfinite(area)) return false;
+  perArea = 1 / area;
+  return true;
+}
+
+// Whether pixel (x, y) has its centre in the triangle, with the centre's
+// weight for each corner.
+bool Inside(const ScreenPoint (&p)[3], float perArea, int x, int y, float (&weights)[3]) {
+  const float cx = static_cast<float>(x) + 0.5f;
+  const float cy = static_cast<float>(y) + 0.5f;
+  weights[0] = Edge(p[1], p[2], cx, cy) * perArea;
+  weights[1] = Edge(p[2], p[0], cx, cy) * perArea;
+  weights[2] = Edge(p[0], p[1], cx, cy) * perArea;
+  return !(weights[0] < 0 || weights[1] < 0 || weights[2] < 0);
+}
+
 // The smallest whole number at or above `value` (above it, when `strictly`),
 // kept within low..high; low is never negative, so truncation floors. The
 // maths library's ceil and floor are calls on this target, and this runs for
@@ -68,20 +87,26 @@ Rasterizer::PixelSpan Rasterizer::Span(const ScreenPoint (&p)[3]) const {
           WholeAbove(Most(p[0].y, p[1].y, p[2].y) - 0.5f, true, panel_.y, bottom)};
 }
 
-void Rasterizer::Triangle(const PixelSpan& span, const ScreenPoint (&p)[3],
-                          const Rgb (&colours)[3]) {
-  if (span.empty()) return;
-  const float area = Edge(p[0], p[1], p[2].x, p[2].y);
-  if (!(area != 0) || !std::isfinite(area)) return;
-  const float perArea = 1 / area;
+bool Rasterizer::Covers(const PixelSpan& span, const ScreenPoint (&p)[3]) const {
+  float perArea = 0;
+  if (span.empty() || !InverseArea(p, perArea)) return false;
   for (int y = span.top; y < span.bottom; ++y) {
     for (int x = span.left; x < span.right; ++x) {
-      const float cx = static_cast<float>(x) + 0.5f;
-      const float cy = static_cast<float>(y) + 0.5f;
-      const float weights[3] = {Edge(p[1], p[2], cx, cy) * perArea,
-                                Edge(p[2], p[0], cx, cy) * perArea,
-                                Edge(p[0], p[1], cx, cy) * perArea};
-      if (weights[0] < 0 || weights[1] < 0 || weights[2] < 0) continue;
+      float weights[3];
+      if (Inside(p, perArea, x, y, weights)) return true;
+    }
+  }
+  return false;
+}
+
+void Rasterizer::Triangle(const PixelSpan& span, const ScreenPoint (&p)[3],
+                          const Rgb (&colours)[3]) {
+  float perArea = 0;
+  if (span.empty() || !InverseArea(p, perArea)) return;
+  for (int y = span.top; y < span.bottom; ++y) {
+    for (int x = span.left; x < span.right; ++x) {
+      float weights[3];
+      if (!Inside(p, perArea, x, y, weights)) continue;
       const float depth =
           weights[0] * p[0].depth + weights[1] * p[1].depth + weights[2] * p[2].depth;
       Plot(x, y, depth,
