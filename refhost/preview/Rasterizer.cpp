@@ -40,7 +40,9 @@ bool Inside(const ScreenPoint (&p)[3], float perArea, int x, int y, float (&weig
   weights[0] = Edge(p[1], p[2], cx, cy) * perArea;
   weights[1] = Edge(p[2], p[0], cx, cy) * perArea;
   weights[2] = Edge(p[0], p[1], cx, cy) * perArea;
-  return !(weights[0] < 0 || weights[1] < 0 || weights[2] < 0);
+  // Tested together, not one by one: whether a centre is inside a thin face
+  // is a coin toss that no branch predictor wins.
+  return !((weights[0] < 0) | (weights[1] < 0) | (weights[2] < 0));
 }
 
 // The smallest whole number at or above `value` (above it, when `strictly`),
