@@ -21,12 +21,22 @@ float Distance(const MQPoint& a, const MQPoint& b) {
 }
 
 // The elements' vertex indices, one after another, and where each starts.
+// Sized first: a dense model has millions of corners, and growing the
+// arrays step by step would copy them over and over.
 void CopyElements(const ElementList& elements, std::vector<int>& corners,
                   std::vector<int>& starts) {
-  starts.push_back(0);
-  for (int element = 0; element < elements.Count(); ++element) {
-    for (const Corner& corner : elements.CornersOf(element)) corners.push_back(corner.vertex);
-    starts.push_back(static_cast<int>(corners.size()));
+  const int count = elements.Count();
+  starts.resize(static_cast<std::size_t>(count) + 1);
+  starts[0] = 0;
+  std::size_t total = 0;
+  for (int element = 0; element < count; ++element) {
+    total += elements.CornersOf(element).size();
+    starts[static_cast<std::size_t>(element) + 1] = static_cast<int>(total);
+  }
+  corners.resize(total);
+  int* next = corners.data();
+  for (int element = 0; element < count; ++element) {
+    for (const Corner& corner : elements.CornersOf(element)) *next++ = corner.vertex;
   }
 }
 
@@ -72,9 +82,10 @@ preview::PreviewMesh MeshOf(const Object& object, std::string label, const Objec
   std::vector<int> pointStarts;
   CopyElements(object.elements(ElementKind::Point), mesh.points, pointStarts);
   if (reference != nullptr && reference->VertexCount() == object.VertexCount()) {
-    mesh.heat.reserve(object.vertices().size());
-    for (int v = 0; v < object.VertexCount(); ++v)
-      mesh.heat.push_back(Distance(object.Vertex(v), reference->Vertex(v)));
+    const std::vector<MQPoint>& moved = object.vertices();
+    const std::vector<MQPoint>& still = reference->vertices();
+    mesh.heat.resize(moved.size());
+    for (std::size_t v = 0; v < moved.size(); ++v) mesh.heat[v] = Distance(moved[v], still[v]);
   }
   return mesh;
 }

@@ -55,8 +55,7 @@ Camera::Camera(const Bounds& bounds, float width, float height) : width_(width),
   centreY_ = (view.min.y + view.max.y) / 2;
 }
 
-ScreenPoint Camera::Project(Vec3 point, float left, float top) const {
-  const Vec3 view = ToView(point);
+ScreenPoint Camera::Project(Vec3 view, float left, float top) const {
   return {left + width_ / 2 + (view.x - centreX_) * scale_,
           top + height_ / 2 - (view.y - centreY_) * scale_, view.z};
 }

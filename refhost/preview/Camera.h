@@ -32,8 +32,9 @@ class Camera {
 
   // The point in view space: x right, y up, z towards the viewer.
   static Vec3 ToView(Vec3 point);
-  // The point at its place in a panel whose top-left corner is at (left, top).
-  ScreenPoint Project(Vec3 point, float left, float top) const;
+  // The point, given in view space (ToView), at its place in a panel whose
+  // top-left corner is at (left, top).
+  ScreenPoint Project(Vec3 view, float left, float top) const;
 
  private:
   float scale_ = 1;

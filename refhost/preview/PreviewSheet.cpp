@@ -51,21 +51,17 @@ std::string Number(float value) {
 
 class PanelPainter {
  public:
-  // Each vertex is transformed and coloured once, however many faces share it.
+  // Each vertex is projected once, however many faces share it. Only the few
+  // faces that hold a pixel centre are lit and coloured, so view positions
+  // and colours are worked out for their corners alone.
   PanelPainter(Image& image, Rect panel, const Camera& camera, const PreviewMesh& mesh)
       : rasterizer_(image, panel), mesh_(mesh) {
     for (float value : mesh.heat) {
       if (std::isfinite(value)) hottest_ = std::max(hottest_, value);
     }
-    view_.reserve(mesh.positions.size());
     screen_.reserve(mesh.positions.size());
-    colours_.reserve(mesh.positions.size());
-    for (std::size_t vertex = 0; vertex < mesh.positions.size(); ++vertex) {
-      view_.push_back(Camera::ToView(mesh.positions[vertex]));
-      screen_.push_back(camera.Project(mesh.positions[vertex], float(panel.x), float(panel.y)));
-      colours_.push_back(
-          mesh.heat.empty() ? kSurface : Viridis(hottest_ > 0 ? mesh.heat[vertex] / hottest_ : 0));
-    }
+    for (const Vec3& position : mesh.positions)
+      screen_.push_back(camera.Project(Camera::ToView(position), float(panel.x), float(panel.y)));
   }
 
   void Paint() {
@@ -85,7 +81,16 @@ class PanelPainter {
 
  private:
   // Lines and points: dark on a plain mesh, in the heat colour otherwise.
-  Rgb Ink(int vertex) const { return mesh_.heat.empty() ? kInk : colours_[vertex]; }
+  Rgb Ink(int vertex) const { return mesh_.heat.empty() ? kInk : Colour(vertex); }
+
+  Rgb Colour(int vertex) const {
+    if (mesh_.heat.empty()) return kSurface;
+    return Viridis(hottest_ > 0 ? mesh_.heat[static_cast<std::size_t>(vertex)] / hottest_ : 0);
+  }
+
+  Vec3 View(int vertex) const {
+    return Camera::ToView(mesh_.positions[static_cast<std::size_t>(vertex)]);
+  }
 
   // A polygon as a fan of triangles around its first corner.
   void Polygon(int first, int end) {
@@ -94,10 +99,10 @@ class PanelPainter {
                         mesh_.faceCorners[corner + 1]};
       const ScreenPoint points[3] = {screen_[v[0]], screen_[v[1]], screen_[v[2]]};
       const Rasterizer::PixelSpan span = rasterizer_.Span(points);
-      if (span.empty()) continue;
-      const float light = Brightness(view_[v[0]], view_[v[1]], view_[v[2]]);
-      const Rgb colours[3] = {Scaled(colours_[v[0]], light), Scaled(colours_[v[1]], light),
-                              Scaled(colours_[v[2]], light)};
+      if (!rasterizer_.Covers(span, points)) continue;
+      const float light = Brightness(View(v[0]), View(v[1]), View(v[2]));
+      const Rgb colours[3] = {Scaled(Colour(v[0]), light), Scaled(Colour(v[1]), light),
+                              Scaled(Colour(v[2]), light)};
       rasterizer_.Triangle(span, points, colours);
     }
   }
@@ -105,9 +110,7 @@ class PanelPainter {
   Rasterizer rasterizer_;
   const PreviewMesh& mesh_;
   float hottest_ = 0;
-  std::vector<Vec3> view_;
   std::vector<ScreenPoint> screen_;
-  std::vector<Rgb> colours_;
 };
 
 // A colour bar from 0 to the largest value, with both ends written under it.

@@ -24,6 +24,27 @@ std::uint8_t Mix(const Rgb (&colours)[3], const float (&weights)[3], std::uint8_
   return static_cast<std::uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f));
 }
 
+// One over twice the triangle's signed area; false when it has none.
+bool InverseArea(const ScreenPoint (&p)[3], float& perArea) {
+  const float area = Edge(p[0], p[1], p[2].x, p[2].y);
+  if (!(area != 0) || !std::isfinite(area)) return false;
+  perArea = 1 / area;
+  return true;
+}
+
+// Whether pixel (x, y) has its centre in the triangle, with the centre's
+// weight for each corner.
+bool Inside(const ScreenPoint (&p)[3], float perArea, int x, int y, float (&weights)[3]) {
+  const float cx = static_cast<float>(x) + 0.5f;
+  const float cy = static_cast<float>(y) + 0.5f;
+  weights[0] = Edge(p[1], p[2], cx, cy) * perArea;
+  weights[1] = Edge(p[2], p[0], cx, cy) * perArea;
+  weights[2] = Edge(p[0], p[1], cx, cy) * perArea;
+  // Tested together, not one by one: whether a centre is inside a thin face
+  // is a coin toss that no branch predictor wins.
+  return !((weights[0] < 0) | (weights[1] < 0) | (weights[2] < 0));
+}
+
 // The smallest whole number at or above `value` (above it, when `strictly`),
 // kept within low..high; low is never negative, so truncation floors. The
 // maths library's ceil and floor are calls on this target, and this runs for
@@ -34,6 +55,11 @@ int WholeAbove(float value, bool strictly, int low, int high) {
   const int floor = static_cast<int>(value);
   return strictly || float(floor) < value ? floor + 1 : floor;
 }
+
+// Of three finite values; compared by value, not through an initializer list,
+// whose min and max pick by address and so stall on memory for every face.
+float Least(float a, float b, float c) { return std::min(std::min(a, b), c); }
+float Most(float a, float b, float c) { return std::max(std::max(a, b), c); }
 
 }  // namespace
 
@@ -57,26 +83,32 @@ Rasterizer::PixelSpan Rasterizer::Span(const ScreenPoint (&p)[3]) const {
   const int right = panel_.x + panel_.width;
   const int bottom = panel_.y + panel_.height;
   // Pixel x is a candidate when its centre x + 0.5 lies within the box.
-  return {WholeAbove(std::min({p[0].x, p[1].x, p[2].x}) - 0.5f, false, panel_.x, right),
-          WholeAbove(std::max({p[0].x, p[1].x, p[2].x}) - 0.5f, true, panel_.x, right),
-          WholeAbove(std::min({p[0].y, p[1].y, p[2].y}) - 0.5f, false, panel_.y, bottom),
-          WholeAbove(std::max({p[0].y, p[1].y, p[2].y}) - 0.5f, true, panel_.y, bottom)};
+  return {WholeAbove(Least(p[0].x, p[1].x, p[2].x) - 0.5f, false, panel_.x, right),
+          WholeAbove(Most(p[0].x, p[1].x, p[2].x) - 0.5f, true, panel_.x, right),
+          WholeAbove(Least(p[0].y, p[1].y, p[2].y) - 0.5f, false, panel_.y, bottom),
+          WholeAbove(Most(p[0].y, p[1].y, p[2].y) - 0.5f, true, panel_.y, bottom)};
+}
+
+bool Rasterizer::Covers(const PixelSpan& span, const ScreenPoint (&p)[3]) const {
+  float perArea = 0;
+  if (span.empty() || !InverseArea(p, perArea)) return false;
+  for (int y = span.top; y < span.bottom; ++y) {
+    for (int x = span.left; x < span.right; ++x) {
+      float weights[3];
+      if (Inside(p, perArea, x, y, weights)) return true;
+    }
+  }
+  return false;
 }
 
 void Rasterizer::Triangle(const PixelSpan& span, const ScreenPoint (&p)[3],
                           const Rgb (&colours)[3]) {
-  if (span.empty()) return;
-  const float area = Edge(p[0], p[1], p[2].x, p[2].y);
-  if (!(area != 0) || !std::isfinite(area)) return;
-  const float perArea = 1 / area;
+  float perArea = 0;
+  if (span.empty() || !InverseArea(p, perArea)) return;
   for (int y = span.top; y < span.bottom; ++y) {
     for (int x = span.left; x < span.right; ++x) {
-      const float cx = static_cast<float>(x) + 0.5f;
-      const float cy = static_cast<float>(y) + 0.5f;
-      const float weights[3] = {Edge(p[1], p[2], cx, cy) * perArea,
-                                Edge(p[2], p[0], cx, cy) * perArea,
-                                Edge(p[0], p[1], cx, cy) * perArea};
-      if (weights[0] < 0 || weights[1] < 0 || weights[2] < 0) continue;
+      float weights[3];
+      if (!Inside(p, perArea, x, y, weights)) continue;
       const float depth =
           weights[0] * p[0].depth + weights[1] * p[1].depth + weights[2] * p[2].depth;
       Plot(x, y, depth,

@@ -22,6 +22,9 @@ class Rasterizer {
     bool empty() const { return left >= right || top >= bottom; }
   };
   PixelSpan Span(const ScreenPoint (&corners)[3]) const;
+  // Whether the triangle holds the centre of any pixel of `span`, its Span.
+  // Few faces of a dense model do, and only those need shading.
+  bool Covers(const PixelSpan& span, const ScreenPoint (&corners)[3]) const;
 
   // A filled triangle with a colour per corner, blended across it; `span` is
   // its Span.
