@@ -56,16 +56,15 @@ class REFHOST_API Host {
   const std::vector<std::string>& misuses() const;
 
   // For the C exports: what a reference names, null for none or a foreign one.
-  // Defined here so that the per-vertex host functions inline it.
   Object* ObjectFromHandle(MQObject handle) const {
     return BySerial(objects_, handles::Decode(handle, handles::kObjectTag));
   }
-  // For the fast path of the per-vertex host functions: the same, but null
-  // for every reference while calls are recorded, so that recorded calls take
-  // the careful path and the fast path tests nothing else.
+  // For the fast path of the per-vertex host functions, defined here so that
+  // they inline it: the same, but null for every reference while calls are
+  // recorded, so that recorded calls take the careful path and the fast path
+  // tests nothing else.
   Object* ServedObject(MQObject handle) const {
-    const std::uintptr_t slot = handles::Decode(handle, handles::kObjectTag) - 1;
-    return slot < servedObjects_ ? objects_[slot].get() : nullptr;
+    return BySerial(objects_, handles::Decode(handle, handles::kObjectTag), servedObjects_);
   }
   Document* DocumentFromHandle(MQDocument handle) const;
   Object* ObjectByUniqueID(int id) const;
@@ -76,12 +75,18 @@ class REFHOST_API Host {
   void RecordMisuse(const char* function, const std::string& what);
 
  private:
-  // The item numbered `serial` from 1, or null when there is none. Serial 0
-  // wraps to the largest slot, so one comparison rejects it too.
+  // The item numbered `serial` from 1 among the first `served` of `items`,
+  // or null when there is none. Serial 0 wraps to the largest slot, so one
+  // comparison rejects it too.
+  template <class T>
+  static T* BySerial(const std::vector<std::unique_ptr<T>>& items, std::uintptr_t serial,
+                     std::size_t served) {
+    const std::uintptr_t slot = serial - 1;
+    return slot < served ? items[slot].get() : nullptr;
+  }
   template <class T>
   static T* BySerial(const std::vector<std::unique_ptr<T>>& items, std::uintptr_t serial) {
-    const std::uintptr_t slot = serial - 1;
-    return slot < items.size() ? items[slot].get() : nullptr;
+    return BySerial(items, serial, items.size());
   }
 
   int NextUniqueID() const;

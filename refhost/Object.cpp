@@ -98,10 +98,8 @@ void Object::CheckVertex(int index) const {
 }
 
 void Object::CheckCorners(const std::vector<Corner>& corners) const {
-  const auto count = static_cast<unsigned>(vertexCount_);
   for (const Corner& corner : corners) {
-    if (static_cast<unsigned>(corner.vertex) >= count)
-      throw std::out_of_range("element corner names no vertex");
+    if (!HasVertex(corner.vertex)) throw std::out_of_range("element corner names no vertex");
   }
 }
 
