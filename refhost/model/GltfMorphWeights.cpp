@@ -9,16 +9,15 @@
 namespace refhost {
 namespace {
 
-void AppendZeros(GltfJson& object, std::size_t added) {
-  const auto weights = object.find("weights");
-  if (weights == object.end() || !weights->is_array()) return;
-  for (std::size_t at = 0; at < added; ++at) weights->push_back(0.0);
-}
-
 // The array at `key`, or null when the object has none; never adds the key.
 GltfJson* ArrayAt(GltfJson& object, const char* key) {
   const auto found = object.find(key);
   return found != object.end() && found->is_array() ? &*found : nullptr;
+}
+
+void AppendZeros(GltfJson& object, std::size_t added) {
+  GltfJson* weights = ArrayAt(object, "weights");
+  for (std::size_t at = 0; weights != nullptr && at < added; ++at) weights->push_back(0.0);
 }
 
 std::set<int> NodesOf(GltfJson& asset, int mesh, std::size_t added) {

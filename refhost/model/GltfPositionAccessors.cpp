@@ -64,14 +64,11 @@ int AddDeltaAccessor(GltfAppender& appender, const MQPoint* deltas, std::size_t 
     moved.push_back(static_cast<std::uint32_t>(at));
     values.push_back(deltas[at]);
   }
-  GltfJson accessor = Vec3Accessor(deltas, count);
-  if (moved.empty()) return appender.AddAccessor(std::move(accessor));
+  if (moved.empty()) return appender.AddAccessor(Vec3Accessor(deltas, count));
   const auto [indexType, indexSize] = IndexType(moved.back());
-  if (moved.size() * (indexSize + sizeof(MQPoint)) >= count * sizeof(MQPoint)) {
-    accessor["bufferView"] =
-        appender.AddView(BytesOf(deltas, count * sizeof(MQPoint)), TINYGLTF_TARGET_ARRAY_BUFFER);
-    return appender.AddAccessor(std::move(accessor));
-  }
+  if (moved.size() * (indexSize + sizeof(MQPoint)) >= count * sizeof(MQPoint))
+    return AddPositionAccessor(appender, deltas, count);
+  GltfJson accessor = Vec3Accessor(deltas, count);
   const int indexView = appender.AddView(PackedIndices(moved, indexSize), 0);
   const int valueView =
       appender.AddView(BytesOf(values.data(), values.size() * sizeof(MQPoint)), 0);
