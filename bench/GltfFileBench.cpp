@@ -9,7 +9,7 @@
 #include "bench/support/Meshes.h"
 #include "bench/support/ReferenceHost.h"
 #include "bench/support/ScratchModel.h"
-#include "refhost/model/GltfReader.h"
+#include "refhost/model/gltf/GltfReader.h"
 #include "refhost/model/ModelFile.h"
 
 // glTF model files through the reference host: reading and writing a

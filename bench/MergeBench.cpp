@@ -8,9 +8,9 @@
 #include "bench/support/BlendCases.h"
 #include "bench/support/BlendScene.h"
 #include "bench/support/Counters.h"
-#include "refhost/cli/HostedPlugin.h"
-#include "refhost/widgets/ScriptedDriver.h"
-#include "refhost/widgets/WidgetService.h"
+#include "refhost/cli/loading/HostedPlugin.h"
+#include "refhost/widgetservice/ScriptedDriver.h"
+#include "refhost/widgetservice/WidgetService.h"
 
 // The whole merge command as a host runs it: MQModifyObject on the plug-in
 // module, the dialog answered by a scripted user, the blend of two targets.

@@ -8,9 +8,9 @@
 #include "bench/support/Meshes.h"
 #include "bench/support/ReferenceHost.h"
 #include "bench/support/ScratchModel.h"
-#include "refhost/model/ObjReader.h"
-#include "refhost/model/ObjWriter.h"
-#include "refhost/model/WholeFile.h"
+#include "refhost/model/obj/ObjReader.h"
+#include "refhost/model/obj/ObjWriter.h"
+#include "refhost/files/WholeFile.h"
 
 // Model files through the reference host: reading and writing a 1M-vertex OBJ
 // model beside reading the same file's bytes into memory.
@@ -77,7 +77,7 @@ void BM_WriteObjFile(benchmark::State& state) {
 void BM_ReadFileBytes(benchmark::State& state) {
   const bench::ScratchModel& model = Model();
   if (!model.failure().empty()) return state.SkipWithError(model.failure().c_str());
-  for (auto _ : state) benchmark::DoNotOptimize(refhost::ReadWholeFile(model.path()));
+  for (auto _ : state) benchmark::DoNotOptimize(refhost::ReadFileBytes(model.path()));
   state.SetBytesProcessed(state.iterations() * model.bytes());
 }
 

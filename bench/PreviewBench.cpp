@@ -6,7 +6,7 @@
 
 #include "bench/support/Meshes.h"
 #include "bench/support/ReferenceHost.h"
-#include "refhost/cli/PreviewMeshes.h"
+#include "refhost/cli/pictures/PreviewMeshes.h"
 #include "refhost/preview/PreviewSheet.h"
 
 namespace {

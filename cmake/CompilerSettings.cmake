@@ -40,3 +40,22 @@ endif()
 if(BLENDFORGE_BUILD_FUZZERS)
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
+
+# Per-OS code has one shape everywhere: a portable header beside posix/ and
+# windows/ folders holding one implementation each. Each name (a path from
+# the current folder without ".cpp") adds the one for the platform built.
+function(blendforge_platform_sources target)
+  if(WIN32)
+    set(os windows)
+  else()
+    set(os posix)
+  endif()
+  foreach(name IN LISTS ARGN)
+    get_filename_component(folder ${name} DIRECTORY)
+    get_filename_component(file ${name} NAME)
+    if(folder)
+      set(folder ${folder}/)
+    endif()
+    target_sources(${target} PRIVATE ${folder}${os}/${file}.cpp)
+  endforeach()
+endfunction()

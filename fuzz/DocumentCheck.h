@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fuzz/FuzzCheck.h"
-#include "refhost/Document.h"
-#include "refhost/FinitePosition.h"
+#include "refhost/document/Document.h"
+#include "refhost/document/FinitePosition.h"
 
 // What every model reader promises of the objects it read, whole file or
 // not: no empty position, finite positions, and elements of at least one

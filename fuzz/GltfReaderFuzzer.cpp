@@ -9,9 +9,9 @@
 
 #include "fuzz/DocumentCheck.h"
 #include "fuzz/FuzzCheck.h"
-#include "refhost/Host.h"
-#include "refhost/model/GltfReader.h"
-#include "refhost/model/ModelFileError.h"
+#include "refhost/host/Host.h"
+#include "refhost/model/gltf/GltfReader.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace {
 

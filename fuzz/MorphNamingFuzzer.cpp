@@ -11,8 +11,8 @@
 #include "fuzz/FuzzCheck.h"
 #include "merge/Blendforge.h"
 #include "plugin/HostFunctionTable.h"
-#include "refhost/Host.h"
-#include "refhost/LibraryPath.h"
+#include "refhost/host/Host.h"
+#include "refhost/host/LibraryPath.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include "fuzz/DocumentCheck.h"
 #include "fuzz/FuzzCheck.h"
-#include "refhost/Host.h"
-#include "refhost/model/ModelFileError.h"
-#include "refhost/model/ObjReader.h"
-#include "refhost/model/ObjWriter.h"
+#include "refhost/host/Host.h"
+#include "refhost/text/ModelFileError.h"
+#include "refhost/model/obj/ObjReader.h"
+#include "refhost/model/obj/ObjWriter.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "abi/WidgetProtocol.h"
 #include "fuzz/FuzzCheck.h"
-#include "refhost/widgets/ValueListReader.h"
+#include "refhost/widgetservice/ValueListReader.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "refhost/Document.h"
+#include "refhost/document/Document.h"
 
 // Meshes for the benchmarks: sizes and positions are deterministic, so every
 // run measures the same work.

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "plugin/HostFunctionTable.h"
-#include "refhost/Host.h"
-#include "refhost/LibraryPath.h"
+#include "refhost/host/Host.h"
+#include "refhost/host/LibraryPath.h"
 
 // The reference host as the benchmarks use it: loaded into this process as a
 // real host is, with the plug-in's host table bound to its exports.

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bench/support/ReferenceHost.h"
-#include "refhost/Host.h"
+#include "refhost/host/Host.h"
 #include "tests/support/TempDir.h"
 
 namespace bench {

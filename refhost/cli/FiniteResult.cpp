@@ -1,8 +1,8 @@
 #include "refhost/cli/FiniteResult.h"
 
-#include "refhost/FinitePosition.h"
+#include "refhost/document/FinitePosition.h"
 #include "refhost/cli/CliError.h"
-#include "refhost/widgets/MessageText.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "refhost/Document.h"
+#include "refhost/document/Document.h"
 
 namespace refhost::cli {
 

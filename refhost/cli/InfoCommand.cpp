@@ -5,8 +5,8 @@
 #include "abi/Handshake.h"
 #include "abi/PlugInType.h"
 #include "refhost/cli/HexNumber.h"
-#include "refhost/cli/HostedPlugin.h"
-#include "refhost/widgets/MessageText.h"
+#include "refhost/cli/loading/HostedPlugin.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost::cli {
 namespace {

@@ -9,8 +9,8 @@
 #include "refhost/cli/CommandLine.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/InfoCommand.h"
-#include "refhost/cli/StandardStreams.h"
-#include "refhost/widgets/MessageText.h"
+#include "refhost/cli/streams/StandardStreams.h"
+#include "refhost/text/MessageText.h"
 
 namespace {
 

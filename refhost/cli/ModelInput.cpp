@@ -1,9 +1,9 @@
 #include "refhost/cli/ModelInput.h"
 
 #include "refhost/cli/MemoryWatch.h"
-#include "refhost/cli/StandardStreams.h"
-#include "refhost/cli/TerminalProgress.h"
-#include "refhost/widgets/MessageText.h"
+#include "refhost/cli/streams/StandardStreams.h"
+#include "refhost/cli/streams/TerminalProgress.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost::cli {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "refhost/Document.h"
+#include "refhost/document/Document.h"
 #include "refhost/model/ModelFile.h"
 
 namespace refhost::cli {

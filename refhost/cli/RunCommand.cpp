@@ -4,20 +4,20 @@
 #include <unordered_set>
 
 #include "abi/PlugInType.h"
-#include "refhost/Host.h"
+#include "refhost/host/Host.h"
 #include "refhost/cli/CliError.h"
-#include "refhost/cli/DialogAnswerer.h"
+#include "refhost/cli/answers/DialogAnswerer.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/FiniteResult.h"
-#include "refhost/cli/HostedPlugin.h"
+#include "refhost/cli/loading/HostedPlugin.h"
 #include "refhost/cli/MemoryWatch.h"
 #include "refhost/cli/ModelInput.h"
 #include "refhost/cli/PhaseTimes.h"
-#include "refhost/cli/PreviewMeshes.h"
-#include "refhost/cli/StandardStreams.h"
-#include "refhost/cli/TerminalProgress.h"
+#include "refhost/cli/pictures/PreviewMeshes.h"
+#include "refhost/cli/streams/StandardStreams.h"
+#include "refhost/cli/streams/TerminalProgress.h"
 #include "refhost/model/ModelFile.h"
-#include "refhost/widgets/MessageText.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost::cli {
 namespace {

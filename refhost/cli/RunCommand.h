@@ -3,8 +3,8 @@
 #include <ostream>
 #include <string>
 
-#include "refhost/cli/DialogAnswers.h"
-#include "refhost/cli/PreviewOutput.h"
+#include "refhost/cli/answers/DialogAnswers.h"
+#include "refhost/cli/pictures/PreviewOutput.h"
 
 namespace refhost::cli {
 

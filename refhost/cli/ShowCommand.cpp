@@ -1,10 +1,10 @@
 #include "refhost/cli/ShowCommand.h"
 
-#include "refhost/Host.h"
+#include "refhost/host/Host.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/ModelInput.h"
-#include "refhost/cli/PreviewMeshes.h"
-#include "refhost/widgets/MessageText.h"
+#include "refhost/cli/pictures/PreviewMeshes.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost::cli {
 

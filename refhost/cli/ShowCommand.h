@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "refhost/cli/PreviewOutput.h"
+#include "refhost/cli/pictures/PreviewOutput.h"
 
 namespace refhost::cli {
 

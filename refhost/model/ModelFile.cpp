@@ -1,9 +1,9 @@
 #include "refhost/model/ModelFile.h"
 
-#include "refhost/model/AtomicFile.h"
-#include "refhost/model/GltfReader.h"
-#include "refhost/model/ModelFileError.h"
-#include "refhost/model/ObjReader.h"
+#include "refhost/files/AtomicFile.h"
+#include "refhost/model/gltf/GltfReader.h"
+#include "refhost/text/ModelFileError.h"
+#include "refhost/model/obj/ObjReader.h"
 
 namespace refhost {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "refhost/Document.h"
+#include "refhost/document/Document.h"
 #include "refhost/model/ModelFormat.h"
-#include "refhost/model/Progress.h"
+#include "refhost/files/Progress.h"
 
 namespace refhost {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "refhost/widgets/ScriptedDriver.h"
-#include "refhost/widgets/WidgetService.h"
+#include "refhost/widgetservice/ScriptedDriver.h"
+#include "refhost/widgetservice/WidgetService.h"
 #include "tests/support/HostDocumentTest.h"
 #include "tests/support/MeshBuilder.h"
 #include "tests/support/PluginModule.h"

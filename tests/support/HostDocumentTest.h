@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "refhost/Document.h"
+#include "refhost/document/Document.h"
 #include "tests/support/HostFixture.h"
 
 // A fresh reference host with one empty document. The document is made in

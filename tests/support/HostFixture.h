@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "plugin/HostFunctionTable.h"
-#include "refhost/Host.h"
+#include "refhost/host/Host.h"
 #include "tests/support/PluginModule.h"
 
 // Binds the plug-in's host table to the reference host (already loaded in

@@ -9,8 +9,8 @@
 
 #include "merge/CMQDocument.h"
 #include "plugin/HostFunctionTable.h"
-#include "refhost/Document.h"
-#include "refhost/Host.h"
+#include "refhost/document/Document.h"
+#include "refhost/host/Host.h"
 
 // Builders and readers for tests of the merge tool against the reference host.
 

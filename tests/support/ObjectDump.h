@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "refhost/Document.h"
+#include "refhost/document/Document.h"
 
 // An object as lines of text that do not depend on its document: numbers as
 // the bits of their floats, styles by the names they refer to. Two objects

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "refhost/widgets/ScriptedDriver.h"
+#include "refhost/widgetservice/ScriptedDriver.h"
 #include "tests/widgets/WidgetTest.h"
 #include "widgets/MQButton.h"
 #include "widgets/MQDialog.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "refhost/widgets/WidgetService.h"
+#include "refhost/widgetservice/WidgetService.h"
 #include "tests/support/HostFixture.h"
 #include "widgets/MQEdit.h"
 #include "widgets/MQListBox.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "refhost/widgets/WidgetService.h"
+#include "refhost/widgetservice/WidgetService.h"
 #include "tests/support/HostFixture.h"
 
 // A fresh reference host per test, whose strict reader must have found no

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace refhost {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using OpenedFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// `path` opened for reading; ModelFileError naming it when it cannot be.
+OpenedFile OpenForReading(const std::filesystem::path& path);
+
+// The size of the file at `path` to reserve or report progress against; 0 for
+// pipes and devices, which report none.
+std::size_t ExpectedSize(const std::filesystem::path& path);
+
+// The bytes of `file` to its end, read in large blocks. `expectedSize` is
+// room to reserve up front. ModelFileError naming `name` when it cannot be
+// read.
+std::string ReadBytes(std::FILE* file, const std::string& name, std::size_t expectedSize);
+
+// The bytes of `file`, as ReadBytes reads them, each block checked as it comes
+// (CheckText), so that an endless stream that is no model ends early;
+// ModelFileError also when they are no text.
+std::string ReadText(std::FILE* file, const std::string& name, std::size_t expectedSize);
+
+// The bytes of the file at `path`, as ReadBytes reads them; ModelFileError
+// also when it cannot be opened.
+std::string ReadFileBytes(const std::filesystem::path& path);
+
+}  // namespace refhost

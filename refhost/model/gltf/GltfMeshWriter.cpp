@@ -1,0 +1,117 @@
+#include "refhost/model/gltf/GltfMeshWriter.h"
+
+#include <cstring>
+#include <utility>
+
+#include "refhost/document/MorphTargets.h"
+#include "refhost/model/gltf/GltfError.h"
+#include "refhost/model/gltf/GltfReaderMeshPositions.h"
+#include "refhost/model/gltf/GltfWriterMorphWeights.h"
+#include "refhost/model/gltf/GltfWriterPositionAccessors.h"
+#include "refhost/model/gltf/GltfWriterTargetNames.h"
+
+namespace refhost {
+namespace {
+
+bool SameSlice(const std::vector<MQPoint>& a, const std::vector<MQPoint>& b,
+               GltfPrimitiveSlice slice) {
+  // Bit for bit: -0.0 against 0.0 is a change too.
+  return std::memcmp(a.data() + slice.first, b.data() + slice.first,
+                     static_cast<std::size_t>(slice.count) * sizeof(MQPoint)) == 0;
+}
+
+}  // namespace
+
+GltfMeshWriter::GltfMeshWriter(GltfWriterAppender& appender, const GltfReaderAccessors& accessors,
+                               const tinygltf::Model& model, const GltfMeshObjects& objects,
+                               const Document& document, std::string file)
+    : appender_(appender),
+      accessors_(accessors),
+      model_(model),
+      objects_(objects),
+      document_(document),
+      file_(std::move(file)) {}
+
+const Object& GltfMeshWriter::Held(int uniqueID, const std::string& readName) const {
+  const Object* object = document_.FindByUniqueID(uniqueID);
+  if (object == nullptr)
+    throw ModelFileError(
+        file_, "object '" + readName + "' was removed, but a glTF mesh or morph target cannot be");
+  const GltfPrimitiveSlice last =
+      objects_.primitives.empty() ? GltfPrimitiveSlice{} : objects_.primitives.back();
+  if (object->VertexCount() != last.first + last.count)
+    throw ModelFileError(file_, "object '" + object->name() + "' now has " +
+                                    std::to_string(object->VertexCount()) + " vertices, its mesh " +
+                                    std::to_string(last.first + last.count));
+  return *object;
+}
+
+const Object& GltfMeshWriter::Base() const { return Held(objects_.base, objects_.baseName); }
+
+GltfJson& GltfMeshWriter::MeshJson() {
+  return appender_.asset()["meshes"][static_cast<std::size_t>(objects_.mesh)];
+}
+
+GltfJson& GltfMeshWriter::PrimitiveJson(std::size_t primitive) {
+  return MeshJson()["primitives"][primitive];
+}
+
+int GltfMeshWriter::DeltaAccessor(const Object& target, const Object& base, std::size_t primitive) {
+  const GltfPrimitiveSlice slice = objects_.primitives[primitive];
+  std::vector<MQPoint> deltas(static_cast<std::size_t>(slice.count));
+  for (int at = 0; at < slice.count; ++at) {
+    const MQPoint& t = target.vertices()[static_cast<std::size_t>(slice.first + at)];
+    const MQPoint& b = base.vertices()[static_cast<std::size_t>(slice.first + at)];
+    deltas[static_cast<std::size_t>(at)] = {t.x - b.x, t.y - b.y, t.z - b.z};
+  }
+  return AddDeltaAccessor(appender_, deltas.data(), deltas.size());
+}
+
+void GltfMeshWriter::RenameTarget(std::size_t target, const Object& object) {
+  const std::string core = GetCoreName(Base().name());
+  if (!IsMorphTargetName(core, object.name()))
+    throw ModelFileError(file_, "object '" + object.name() + "', a morph target of '" +
+                                    Base().name() + "', no longer has a morph target's name");
+  NameMorphTarget(MeshJson(), target, objects_.targets.size(), MorphNameOf(object.name()), file_,
+                  JsonPointer("meshes", objects_.mesh));
+}
+
+void GltfMeshWriter::WriteChanges() {
+  const Object& base = Base();
+  if (base.name() != objects_.baseName) MeshJson()["name"] = base.name();
+  const std::vector<MQPoint> readBase = MeshPositions(model_, objects_.mesh, -1, accessors_, file_);
+  std::vector<bool> baseMoved;
+  for (std::size_t p = 0; p < objects_.primitives.size(); ++p) {
+    baseMoved.push_back(!SameSlice(base.vertices(), readBase, objects_.primitives[p]));
+    if (!baseMoved.back()) continue;
+    const GltfPrimitiveSlice slice = objects_.primitives[p];
+    PrimitiveJson(p)["attributes"]["POSITION"] = AddPositionAccessor(
+        appender_, base.vertices().data() + slice.first, static_cast<std::size_t>(slice.count));
+  }
+  for (std::size_t k = 0; k < objects_.targets.size(); ++k) {
+    const Object& target = Held(objects_.targets[k], objects_.targetNames[k]);
+    if (target.name() != objects_.targetNames[k]) RenameTarget(k, target);
+    const std::vector<MQPoint> readTarget =
+        MeshPositions(model_, objects_.mesh, static_cast<int>(k), accessors_, file_);
+    for (std::size_t p = 0; p < objects_.primitives.size(); ++p) {
+      if (!baseMoved[p] && SameSlice(target.vertices(), readTarget, objects_.primitives[p]))
+        continue;
+      PrimitiveJson(p)["targets"][k]["POSITION"] = DeltaAccessor(target, base, p);
+    }
+  }
+}
+
+void GltfMeshWriter::AddTargets(const std::vector<const Object*>& added) {
+  if (added.empty()) return;
+  const Object& base = Base();
+  const std::size_t existing = objects_.targets.size();
+  for (std::size_t at = 0; at < added.size(); ++at) {
+    for (std::size_t p = 0; p < objects_.primitives.size(); ++p)
+      AppendTo(PrimitiveJson(p), "targets", {{"POSITION", DeltaAccessor(*added[at], base, p)}});
+    NameMorphTarget(MeshJson(), existing + at, existing + added.size(),
+                    MorphNameOf(added[at]->name()), file_, JsonPointer("meshes", objects_.mesh));
+  }
+  AddZeroWeights(appender_, accessors_, objects_.mesh, existing, added.size(), file_);
+}
+
+}  // namespace refhost

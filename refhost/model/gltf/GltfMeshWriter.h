@@ -1,0 +1,52 @@
+#pragma once
+
+#include <tiny_gltf.h>
+
+#include <string>
+#include <vector>
+
+#include "refhost/document/Document.h"
+#include "refhost/model/gltf/GltfReaderAccessors.h"
+#include "refhost/model/gltf/GltfWriterAppender.h"
+#include "refhost/model/gltf/GltfReaderMeshObjects.h"
+
+namespace refhost {
+
+// Writes what the document holds of one mesh into the asset being written,
+// new data going through `appender`; `model` and `accessors` give the asset
+// as read. Flaws throw ModelFileError naming `file`, the output.
+class GltfMeshWriter {
+ public:
+  GltfMeshWriter(GltfWriterAppender& appender, const GltfReaderAccessors& accessors,
+                 const tinygltf::Model& model, const GltfMeshObjects& objects,
+                 const Document& document, std::string file);
+
+  // What the document changed of the mesh's objects: a renamed object renames
+  // the mesh or its target; a primitive whose positions changed gets new
+  // POSITION data, and a target whose absolute positions (or base) changed,
+  // new deltas.
+  void WriteChanges();
+  // Appends the objects as new morph targets, named by their morph names,
+  // weighted 0 wherever the mesh's weights are listed.
+  void AddTargets(const std::vector<const Object*>& added);
+
+  // The mesh's object in the document.
+  const Object& Base() const;
+
+ private:
+  const Object& Held(int uniqueID, const std::string& readName) const;
+  GltfJson& MeshJson();
+  GltfJson& PrimitiveJson(std::size_t primitive);
+  // A new accessor of `target` - base over the primitive's vertices.
+  int DeltaAccessor(const Object& target, const Object& base, std::size_t primitive);
+  void RenameTarget(std::size_t target, const Object& object);
+
+  GltfWriterAppender& appender_;
+  const GltfReaderAccessors& accessors_;
+  const tinygltf::Model& model_;
+  const GltfMeshObjects& objects_;
+  const Document& document_;
+  std::string file_;
+};
+
+}  // namespace refhost

@@ -1,0 +1,165 @@
+#include "refhost/model/gltf/GltfReaderAccessors.h"
+
+#include <cstring>
+#include <utility>
+
+#include "refhost/document/FinitePosition.h"
+#include "refhost/model/gltf/GltfError.h"
+#include "refhost/model/gltf/GltfJson.h"
+
+namespace refhost {
+namespace {
+
+std::uint32_t IndexAt(const unsigned char* bytes, std::size_t size) {
+  if (size == 1) return bytes[0];
+  if (size == 2) {
+    std::uint16_t index;
+    std::memcpy(&index, bytes, 2);
+    return index;
+  }
+  std::uint32_t index;
+  std::memcpy(&index, bytes, 4);
+  return index;
+}
+
+bool IsIndexType(int componentType) {
+  return componentType == TINYGLTF_COMPONENT_TYPE_UNSIGNED_BYTE ||
+         componentType == TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT ||
+         componentType == TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT;
+}
+
+}  // namespace
+
+GltfReaderAccessors::GltfReaderAccessors(const tinygltf::Model& model, std::string file)
+    : model_(model), file_(std::move(file)) {}
+
+const tinygltf::Accessor& GltfReaderAccessors::AccessorAt(int index, const std::string& user) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= model_.accessors.size())
+    throw GltfError(file_, user,
+                    "refers to accessor " + std::to_string(index) + ", but the asset has " +
+                        std::to_string(model_.accessors.size()));
+  return model_.accessors[static_cast<std::size_t>(index)];
+}
+
+std::size_t GltfReaderAccessors::Count(int accessor, const std::string& user) const {
+  return AccessorAt(accessor, user).count;
+}
+
+std::size_t GltfReaderAccessors::ElementSize(int accessor, const std::string& user) const {
+  const tinygltf::Accessor& a = AccessorAt(accessor, user);
+  const int size = tinygltf::GetComponentSizeInBytes(static_cast<std::uint32_t>(a.componentType));
+  const int components = tinygltf::GetNumComponentsInType(static_cast<std::uint32_t>(a.type));
+  if (size <= 0 || components <= 0)
+    throw GltfError(file_, JsonPointer("accessors", accessor), "unknown component or element type");
+  return static_cast<std::size_t>(size * components);
+}
+
+GltfReaderAccessors::View GltfReaderAccessors::ViewAt(int view, const std::string& user) const {
+  if (view < 0 || static_cast<std::size_t>(view) >= model_.bufferViews.size())
+    throw GltfError(file_, user,
+                    "refers to buffer view " + std::to_string(view) + ", but the asset has " +
+                        std::to_string(model_.bufferViews.size()));
+  const tinygltf::BufferView& v = model_.bufferViews[static_cast<std::size_t>(view)];
+  const std::string pointer = JsonPointer("bufferViews", view);
+  if (v.buffer < 0 || static_cast<std::size_t>(v.buffer) >= model_.buffers.size())
+    throw GltfError(file_, pointer + "/buffer", "no such buffer " + std::to_string(v.buffer));
+  const std::vector<unsigned char>& data = model_.buffers[static_cast<std::size_t>(v.buffer)].data;
+  if (v.byteOffset > data.size() || data.size() - v.byteOffset < v.byteLength)
+    throw GltfError(file_, pointer,
+                    "bytes " + std::to_string(v.byteOffset) + " to " +
+                        std::to_string(v.byteOffset + v.byteLength) + " lie beyond buffer " +
+                        std::to_string(v.buffer) + "'s " + std::to_string(data.size()));
+  return {data.data() + v.byteOffset, v.byteLength, v.byteStride};
+}
+
+const unsigned char* GltfReaderAccessors::Run(const View& view, std::size_t offset, std::size_t count,
+                                        std::size_t size, std::size_t step,
+                                        const std::string& where) const {
+  const std::size_t end = count == 0 ? offset : offset + step * (count - 1) + size;
+  if (offset > view.length || end > view.length || end < offset)
+    throw GltfError(file_, where,
+                    std::to_string(count) + " elements reach byte " + std::to_string(end) +
+                        ", beyond their buffer view's " + std::to_string(view.length));
+  return view.bytes + offset;
+}
+
+std::string GltfReaderAccessors::ElementBytes(int accessor, const std::string& user) const {
+  const tinygltf::Accessor& a = AccessorAt(accessor, user);
+  const std::string pointer = JsonPointer("accessors", accessor);
+  const std::size_t size = ElementSize(accessor, user);
+  std::string packed(a.count * size, '\0');
+  if (a.bufferView >= 0) {
+    const View view = ViewAt(a.bufferView, pointer + "/bufferView");
+    const std::size_t step = view.stride == 0 ? size : view.stride;
+    const unsigned char* from = Run(view, a.byteOffset, a.count, size, step, pointer);
+    if (step == size) {
+      if (!packed.empty()) std::memcpy(&packed[0], from, packed.size());
+    } else {
+      for (std::size_t element = 0; element < a.count; ++element)
+        std::memcpy(&packed[element * size], from + element * step, size);
+    }
+  }
+  if (!a.sparse.isSparse) return packed;
+  const auto count = static_cast<std::size_t>(a.sparse.count);
+  const int indexType = a.sparse.indices.componentType;
+  if (!IsIndexType(indexType))
+    throw GltfError(file_, pointer + "/sparse/indices/componentType",
+                    "not an unsigned integer type");
+  const auto indexSize = static_cast<std::size_t>(
+      tinygltf::GetComponentSizeInBytes(static_cast<std::uint32_t>(indexType)));
+  const std::string indicesPointer = pointer + "/sparse/indices";
+  const std::string valuesPointer = pointer + "/sparse/values";
+  const unsigned char* indices =
+      Run(ViewAt(a.sparse.indices.bufferView, indicesPointer + "/bufferView"),
+          static_cast<std::size_t>(a.sparse.indices.byteOffset), count, indexSize, indexSize,
+          indicesPointer);
+  const unsigned char* values =
+      Run(ViewAt(a.sparse.values.bufferView, valuesPointer + "/bufferView"),
+          static_cast<std::size_t>(a.sparse.values.byteOffset), count, size, size, valuesPointer);
+  for (std::size_t entry = 0; entry < count; ++entry) {
+    const std::uint32_t index = IndexAt(indices + entry * indexSize, indexSize);
+    if (index >= a.count)
+      throw GltfError(file_, pointer + "/sparse/indices",
+                      "index " + std::to_string(index) + " is beyond the accessor's " +
+                          std::to_string(a.count) + " elements");
+    std::memcpy(&packed[index * size], values + entry * size, size);
+  }
+  return packed;
+}
+
+std::vector<MQPoint> GltfReaderAccessors::Points(int accessor, const std::string& user) const {
+  const tinygltf::Accessor& a = AccessorAt(accessor, user);
+  const std::string pointer = JsonPointer("accessors", accessor);
+  if (a.type != TINYGLTF_TYPE_VEC3)
+    throw GltfError(file_, pointer, "positions must be VEC3 elements");
+  if (a.componentType != TINYGLTF_COMPONENT_TYPE_FLOAT)
+    throw GltfError(file_, pointer,
+                    "positions are quantized (component type " + std::to_string(a.componentType) +
+                        "); only float positions can be read");
+  const std::string bytes = ElementBytes(accessor, user);
+  std::vector<MQPoint> points(a.count);
+  if (!points.empty()) std::memcpy(points.data(), bytes.data(), bytes.size());
+  for (std::size_t element = 0; element < points.size(); ++element)
+    if (!IsFinite(points[element]))
+      throw GltfError(file_, pointer,
+                      "element " + std::to_string(element) + " is " + PointText(points[element]) +
+                          ", not a finite position");
+  return points;
+}
+
+std::vector<std::uint32_t> GltfReaderAccessors::Indices(int accessor, const std::string& user) const {
+  const tinygltf::Accessor& a = AccessorAt(accessor, user);
+  if (a.type != TINYGLTF_TYPE_SCALAR || !IsIndexType(a.componentType))
+    throw GltfError(file_, user,
+                    "indices must be unsigned byte, short or int scalars (accessor " +
+                        std::to_string(accessor) + ")");
+  const std::string bytes = ElementBytes(accessor, user);
+  const std::size_t size = ElementSize(accessor, user);
+  std::vector<std::uint32_t> indices(a.count);
+  for (std::size_t element = 0; element < a.count; ++element)
+    indices[element] =
+        IndexAt(reinterpret_cast<const unsigned char*>(bytes.data()) + element * size, size);
+  return indices;
+}
+
+}  // namespace refhost

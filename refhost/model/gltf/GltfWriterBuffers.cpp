@@ -1,0 +1,85 @@
+#include "refhost/model/gltf/GltfWriterBuffers.h"
+
+#include "refhost/model/gltf/GltfWriterAppender.h"
+#include "refhost/model/gltf/GltfReaderAssetCheck.h"
+#include "refhost/model/gltf/GltfContainer.h"
+#include "refhost/files/RelocatedPath.h"
+
+namespace refhost {
+namespace {
+
+bool HoldsBinaryChunk(const GltfJson& buffer) { return !buffer.contains("uri"); }
+
+std::string Base64(std::string_view bytes) {
+  static constexpr char kDigits[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string text;
+  text.reserve((bytes.size() + 2) / 3 * 4);
+  for (std::size_t at = 0; at < bytes.size(); at += 3) {
+    std::uint32_t group = static_cast<unsigned char>(bytes[at]) << 16;
+    if (at + 1 < bytes.size()) group |= static_cast<unsigned char>(bytes[at + 1]) << 8;
+    if (at + 2 < bytes.size()) group |= static_cast<unsigned char>(bytes[at + 2]);
+    for (std::size_t digit = 0; digit < 4; ++digit)
+      text += at + digit <= bytes.size() ? kDigits[group >> (18 - 6 * digit) & 0x3F] : '=';
+  }
+  return text;
+}
+
+std::string_view BytesOf(const std::vector<unsigned char>& data) {
+  return {reinterpret_cast<const char*>(data.data()), data.size()};
+}
+
+void RelocateUris(GltfJson& asset, const char* list, const std::filesystem::path& from,
+                  const std::filesystem::path& to) {
+  const auto found = asset.find(list);
+  if (found == asset.end() || !found->is_array()) return;
+  for (GltfJson& item : *found) {
+    if (!item.is_object() || !item.contains("uri") || !IsFileUri(item["uri"])) continue;
+    item["uri"] = RelocatedPath(item["uri"].get<std::string>(), from, to);
+  }
+}
+
+}  // namespace
+
+std::string DataUri(std::string_view bytes) {
+  return "data:application/octet-stream;base64," + Base64(bytes);
+}
+
+GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, ModelFormat output) {
+  const std::size_t buffers = model.buffers.size();
+  if (output == ModelFormat::Glb && (buffers == 0 || HoldsBinaryChunk(asset["buffers"][0])))
+    return {0, buffers == 0 ? 0 : PaddedToFour(model.buffers[0].data.size()), true};
+  return {static_cast<int>(buffers), 0, false};
+}
+
+std::vector<std::string_view> FinishBuffers(GltfJson& asset, const tinygltf::Model& model,
+                                            const GltfNewData& place, const std::string& added,
+                                            ModelFormat output, const std::filesystem::path& from,
+                                            const std::filesystem::path& to) {
+  if (!SameFolder(from, to)) {
+    RelocateUris(asset, "buffers", from, to);
+    RelocateUris(asset, "images", from, to);
+  }
+  std::vector<std::string_view> chunk;
+  for (std::size_t at = 0; at < model.buffers.size(); ++at) {
+    if (!HoldsBinaryChunk(asset["buffers"][at])) continue;
+    if (output == ModelFormat::Gltf)
+      asset["buffers"][at]["uri"] = DataUri(BytesOf(model.buffers[at].data));
+    else if (at == 0)
+      chunk.push_back(BytesOf(model.buffers[at].data));
+  }
+  if (added.empty()) return chunk;
+  if (!place.inBinaryChunk) {
+    AppendTo(asset, "buffers", {{"byteLength", added.size()}, {"uri", DataUri(added)}});
+    return chunk;
+  }
+  static constexpr char kZeros[4] = {};
+  const std::size_t held = chunk.empty() ? 0 : chunk[0].size();
+  chunk.emplace_back(kZeros, place.offset - held);
+  chunk.push_back(added);
+  if (model.buffers.empty()) AppendTo(asset, "buffers", GltfJson::object());
+  asset["buffers"][0]["byteLength"] = place.offset + added.size();
+  return chunk;
+}
+
+}  // namespace refhost

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <tiny_gltf.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "refhost/model/gltf/GltfJson.h"
+#include "refhost/model/ModelFormat.h"
+
+namespace refhost {
+
+// Where the new data of an asset being written goes: a .glb's binary chunk
+// (buffer 0, when it holds that chunk or the asset has no buffer), else a new
+// buffer embedded as a data URI, so that the output stays one file.
+struct GltfNewData {
+  int buffer = 0;
+  std::size_t offset = 0;  // where the data starts in that buffer
+  bool inBinaryChunk = false;
+};
+
+GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, ModelFormat output);
+
+// Puts the buffers of the asset being written in order for `output` and
+// returns the pieces of the .glb's binary chunk (none for a .gltf), viewing
+// `model`'s and `added`'s bytes: `added` appended
+// where PlaceNewData said, a binary chunk that a .gltf cannot hold embedded
+// as a data URI, and relative file URIs of buffers and images made to reach
+// the same files from `to` as from `from`. Every other buffer's bytes stay
+// where they were.
+std::vector<std::string_view> FinishBuffers(GltfJson& asset, const tinygltf::Model& model,
+                                            const GltfNewData& place, const std::string& added,
+                                            ModelFormat output, const std::filesystem::path& from,
+                                            const std::filesystem::path& to);
+
+// The bytes as a base64 data URI.
+std::string DataUri(std::string_view bytes);
+
+}  // namespace refhost

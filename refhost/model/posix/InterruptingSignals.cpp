@@ -1,9 +1,0 @@
-#include <csignal>
-
-#include "refhost/model/RemovedOnSignal.h"
-
-namespace refhost {
-
-std::vector<int> InterruptingSignals() { return {SIGINT, SIGTERM, SIGHUP, SIGPIPE}; }
-
-}  // namespace refhost

@@ -1,0 +1,90 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "tests/support/CliRunner.h"
+#include "tests/support/PluginModule.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+const std::string kMerge =
+    "--list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 --spin 2=150 --press OK";
+
+// Width and height from a PNG file's header chunk.
+std::pair<std::uint32_t, std::uint32_t> PngSize(const std::string& png) {
+  const auto word = [&png](std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+      value = value << 8 | static_cast<unsigned char>(png[at + i]);
+    return value;
+  };
+  if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {0, 0};
+  return {word(16), word(20)};
+}
+
+class CliPreviewTest : public ::testing::Test {
+ protected:
+  CliResult Run(const std::string& options) {
+    return RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " " +
+                      ShellWord(SamplePath("face.obj")) + " -o " + ShellWord(model.string()) + " " +
+                      options);
+  }
+
+  TempDir folder;
+  const std::filesystem::path model = folder / "merged.obj";
+  const std::filesystem::path picture = folder / "preview.png";
+};
+
+TEST_F(CliPreviewTest, RunDrawsThePreviewAtTheRequestedSize) {
+  const CliResult result =
+      Run(kMerge + " --preview " + ShellWord(picture.string()) + " --preview-size 640x200");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("Drew the preview to ")) << "the report names the picture";
+  EXPECT_EQ(PngSize(TempDir::Read(picture)), std::make_pair(640u, 200u));
+}
+
+TEST_F(CliPreviewTest, UnwritablePreviewFailsAfterTheModelIsWritten) {
+  const std::string nowhere = (folder / "missing" / "preview.png").string();
+  const CliResult result = Run(kMerge + " --preview " + ShellWord(nowhere));
+  EXPECT_EQ(result.status, 1) << "a preview that cannot be written is an error";
+  EXPECT_THAT(result.err, StartsWith("refhost: " + nowhere + ": cannot write"));
+  EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+  EXPECT_TRUE(std::filesystem::exists(model)) << "the model must be written before the preview";
+}
+
+TEST_F(CliPreviewTest, CancelledCommandDrawsNothing) {
+  const CliResult result = Run("--press Cancel --preview " + ShellWord(picture.string()));
+  EXPECT_EQ(result.status, 2);
+  EXPECT_FALSE(std::filesystem::exists(picture)) << "a command that changed nothing draws nothing";
+}
+
+TEST_F(CliPreviewTest, BadSizesAreRefusedNamingTheOption) {
+  for (const char* size : {"0x500", "1600x0", "wide", "1600x", "16385x500", "1600x99999999999"}) {
+    const CliResult result = Run(kMerge + " --preview " + ShellWord(picture.string()) +
+                                 " --preview-size " + ShellWord(size));
+    EXPECT_EQ(result.status, 1) << size;
+    EXPECT_THAT(result.err, StartsWith("refhost: --preview-size ")) << size;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    EXPECT_FALSE(std::filesystem::exists(model)) << size << ": nothing may be written";
+  }
+}
+
+TEST_F(CliPreviewTest, ShowDrawsTheFirstObjectAndItsTargets) {
+  const CliResult result = RunRefhost("show " + ShellWord(SamplePath("face.obj")) + " --preview " +
+                                      ShellWord(picture.string()) + " --preview-size 800x250");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("Drew 4 objects")) << "body and its three targets";
+  EXPECT_EQ(PngSize(TempDir::Read(picture)), std::make_pair(800u, 250u));
+
+  const CliResult unknown = RunRefhost("show " + ShellWord(SamplePath("face.obj")) +
+                                       " --object nose --preview " + ShellWord(picture.string()));
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_THAT(unknown.err, HasSubstr("no object named 'nose'"));
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "refhost/host/Host.h"
+#include "refhost/model/gltf/GltfFile.h"
+#include "refhost/model/gltf/GltfReader.h"
+#include "refhost/text/ModelFileError.h"
+#include "tests/support/GltfTestAsset.h"
+#include "tests/support/GltfValidator.h"
+#include "tests/support/HostFixture.h"
+#include "tests/support/MeshBuilder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class GltfWriterTest : public HostTest {
+ protected:
+  GltfWriterTest() { TempDir::Write(folder / "skin.png", TinyPng()); }
+
+  refhost::Document& Read(const fs::path& path) {
+    refhost::Document& document = referenceHost().NewDocument();
+    models.push_back(refhost::ReadModelFile(path, document));
+    return document;
+  }
+  const refhost::GltfFile& Asset() const {
+    return dynamic_cast<const refhost::GltfFile&>(*models.back());
+  }
+
+  // The test asset read, changed by `edit`, written, and read back.
+  refhost::Document& RoundTrip(const std::function<void(refhost::Document&)>& edit) {
+    TestAsset().Write(folder / "in.glb", GltfBuilder::Storage::Glb);
+    refhost::Document& document = Read(folder / "in.glb");
+    edit(document);
+    models.back()->Write(document, folder / "out.glb");
+    if (kGltfValidatorReachable) {
+      EXPECT_EQ(GltfValidatorErrors(folder / "out.glb"), "");
+    }
+    return Read(folder / "out.glb");
+  }
+
+  // A copy of the document's first object, appended as `name`, its positions moved by `move`.
+  static refhost::Object& AddCopy(refhost::Document& document, const std::string& name,
+                                  const std::function<MQPoint(int, MQPoint)>& move) {
+    refhost::Object& copy = refhost::Host::Instance().CloneObject(*document.ObjectAt(0));
+    copy.SetName(name);
+    for (int vertex = 0; vertex < copy.VertexCount(); ++vertex)
+      copy.SetVertex(vertex, move(vertex, copy.Vertex(vertex)));
+    document.InsertAfter(copy, nullptr);
+    return copy;
+  }
+
+  TempDir folder;
+  std::vector<std::unique_ptr<refhost::ModelFile>> models;
+};
+
+TEST_F(GltfWriterTest, AnUnchangedDocumentWritesTheSameBytes) {
+  TestAsset().Write(folder / "in.glb", GltfBuilder::Storage::Glb);
+  refhost::Document& document = Read(folder / "in.glb");
+  models.back()->Write(document, folder / "out.glb");
+  EXPECT_EQ(TempDir::Read(folder / "out.glb"), TempDir::Read(folder / "in.glb"));
+}
+
+TEST_F(GltfWriterTest, NewTargetsStoreOnlyWhatTheyNeed) {
+  const refhost::Document& read = RoundTrip([](refhost::Document& document) {
+    AddCopy(document, "elem:still-Face", [](int, MQPoint p) { return p; });
+    AddCopy(document, "elem:nod-Face", [](int v, MQPoint p) {
+      return v == 1 ? MQPoint{p.x, p.y + 0.1f, p.z} : p;
+    });
+    AddCopy(document, "elem:lift-Face", [](int, MQPoint p) {
+      return MQPoint{p.x, p.y, p.z + 0.7f};
+    });
+  });
+  const refhost::GltfJson& targets = Asset().json["meshes"][0]["primitives"][0]["targets"];
+  const refhost::GltfJson& accessors = Asset().json["accessors"];
+  const auto accessorOf = [&](std::size_t target) {
+    return accessors[targets[target]["POSITION"].get<std::size_t>()];
+  };
+  EXPECT_FALSE(accessorOf(2).contains("bufferView") || accessorOf(2).contains("sparse"))
+      << "a target that moves nothing needs no data";
+  EXPECT_EQ(accessorOf(3)["sparse"]["count"], 1) << "one moved vertex is stored alone";
+  EXPECT_EQ(accessorOf(3)["sparse"]["indices"]["componentType"], 5121)
+      << "in the smallest index type";
+  EXPECT_TRUE(accessorOf(4).contains("bufferView") && !accessorOf(4).contains("sparse"))
+      << "all moved: dense";
+  EXPECT_EQ(Asset().json["meshes"][0]["extras"]["targetNames"],
+            (refhost::GltfJson{"smile", "blink-left", "still", "nod", "lift"}));
+  EXPECT_EQ(read.ObjectAt(5)->name(), "elem:lift-Face")
+      << "read back after the mesh's other targets";
+}
+
+TEST_F(GltfWriterTest, MovedBaseGetsNewPositionsAndItsTargetsKeepTheirs) {
+  std::vector<MQPoint> smile;
+  const refhost::Document& read = RoundTrip([&](refhost::Document& document) {
+    refhost::Object& face = *document.ObjectAt(0);
+    smile = document.ObjectAt(1)->vertices();
+    face.SetVertex(5, {9, 9, 9});
+  });
+  EXPECT_EQ(BitsOf(read.ObjectAt(0)->Vertex(5)), BitsOf(MQPoint{9, 9, 9}));
+  EXPECT_EQ(BitsOf(read.ObjectAt(0)->Vertex(4)), BitsOf(MQPoint{2, 0, 0})) << "other vertices stay";
+  for (int vertex = 0; vertex < read.ObjectAt(1)->VertexCount(); ++vertex)
+    EXPECT_LE(
+        std::fabs(read.ObjectAt(1)->Vertex(vertex).y - smile[static_cast<std::size_t>(vertex)].y),
+        1e-6f)
+        << "the target's vertex " << vertex << " moved with the base";
+}
+
+TEST_F(GltfWriterTest, AnObjectThatIsNoTargetBecomesAMeshInTheScene) {
+  const refhost::Document& read = RoundTrip([](refhost::Document& document) {
+    AddCopy(document, "hat", [](int, MQPoint p) { return MQPoint{p.x, p.y + 3, p.z}; });
+  });
+  const refhost::Object& hat = *read.ObjectAt(read.ObjectCount() - 1);
+  EXPECT_EQ(hat.name(), "hat");
+  EXPECT_EQ(hat.faces().Count(), 7) << "every triangle of the copy";
+  EXPECT_EQ(Asset().json["scenes"][0]["nodes"].back(), 4) << "a new node shows the new mesh";
+}
+
+TEST_F(GltfWriterTest, AnAssetWithoutMeshesOrScenesGetsBoth) {
+  refhost::Document& document = referenceHost().NewDocument();
+  const auto asset = refhost::ParseGltf(R"({"asset": {"version": "2.0"}})", "empty", ".", document);
+  refhost::Object& triangle = document.AddObject("triangle");
+  for (const MQPoint& point : {MQPoint{0, 0, 0}, MQPoint{1, 0, 0}, MQPoint{0, 1, 0}})
+    triangle.AddVertex(point);
+  triangle.AddElement(refhost::ElementKind::Face, {{0, -1, -1}, {1, -1, -1}, {2, -1, -1}});
+  asset->Write(document, folder / "new.gltf");
+  if (kGltfValidatorReachable) {
+    EXPECT_EQ(GltfValidatorErrors(folder / "new.gltf"), "");
+  }
+  const refhost::Document& read = Read(folder / "new.gltf");
+  ASSERT_EQ(read.ObjectCount(), 1);
+  EXPECT_EQ(read.ObjectAt(0)->faces().Count(), 1);
+  EXPECT_EQ(Asset().json["scenes"], (refhost::GltfJson{{{"nodes", {0}}}}))
+      << "the new scene shows the new node";
+}
+
+TEST_F(GltfWriterTest, WritingAcrossOBJAndGltfIsRefused) {
+  TestAsset().Write(folder / "in.gltf", GltfBuilder::Storage::DataUri);
+  refhost::Document& document = Read(folder / "in.gltf");
+  TempDir::Write(folder / "out.obj", "o old\n");
+  try {
+    models.back()->Write(document, folder / "out.obj");
+    ADD_FAILURE() << "a glTF model was written as OBJ";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              (folder / "out.obj").string() + ": cannot write a model read as glTF as OBJ");
+  }
+  EXPECT_EQ(TempDir::Read(folder / "out.obj"), "o old\n") << "the existing output was damaged";
+}
+
+}  // namespace
