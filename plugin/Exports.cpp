@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "abi/Export.h"
 #include "abi/ExportSignatures.h"
 #include "abi/Handshake.h"
 #include "merge/PluginObject.h"
-#include "abi/Export.h"
 #include "plugin/EventDispatch.h"
 #include "plugin/HostFunctionTable.h"
 #include "plugin/TypeGuards.h"
@@ -101,18 +101,5 @@ BLENDFORGE_EXPORT int MQOnEvent(MQDocument doc, int code, void* option) {
 // ExportSignatures.h; this keeps the definitions and those signatures from drifting apart.
 #define BLENDFORGE_CHECK_SIGNATURE(name) \
   static_assert(std::is_same_v<decltype(&name), exports::name>, #name " signature");
-BLENDFORGE_CHECK_SIGNATURE(MQCheckVersion)
-BLENDFORGE_CHECK_SIGNATURE(MQInit)
-BLENDFORGE_CHECK_SIGNATURE(MQGetPlugInID)
-BLENDFORGE_CHECK_SIGNATURE(MQGetPlugInName)
-BLENDFORGE_CHECK_SIGNATURE(MQGetPlugInType)
-BLENDFORGE_CHECK_SIGNATURE(MQEnumString)
-BLENDFORGE_CHECK_SIGNATURE(MQEnumFileType)
-BLENDFORGE_CHECK_SIGNATURE(MQEnumFileExt)
-BLENDFORGE_CHECK_SIGNATURE(MQImportFile)
-BLENDFORGE_CHECK_SIGNATURE(MQExportFile)
-BLENDFORGE_CHECK_SIGNATURE(MQCreate)
-BLENDFORGE_CHECK_SIGNATURE(MQModifyObject)
-BLENDFORGE_CHECK_SIGNATURE(MQModifySelect)
-BLENDFORGE_CHECK_SIGNATURE(MQOnEvent)
+BLENDFORGE_PLUGIN_EXPORTS(BLENDFORGE_CHECK_SIGNATURE)
 #undef BLENDFORGE_CHECK_SIGNATURE
