@@ -8,9 +8,9 @@
 #include "bench/support/Meshes.h"
 #include "bench/support/ReferenceHost.h"
 #include "bench/support/ScratchModel.h"
+#include "refhost/files/WholeFile.h"
 #include "refhost/model/obj/ObjReader.h"
 #include "refhost/model/obj/ObjWriter.h"
-#include "refhost/files/WholeFile.h"
 
 // Model files through the reference host: reading and writing a 1M-vertex OBJ
 // model beside reading the same file's bytes into memory.
@@ -46,7 +46,7 @@ const bench::ScratchModel& Model() {
   static const bench::ScratchModel model("model.obj", [](const std::filesystem::path& path) {
     refhost::Document& written = bench::FreshDocument();
     bench::AddGridMesh(written, "body", kModelVertices);
-    refhost::WriteObjFile(written, refhost::ObjFile{}, path);
+    refhost::ObjFile{}.Write(written, path);
     refhost::Document& read = refhost::Host::Instance().NewDocument();
     refhost::ReadObjFile(path, read);
     const bool same = read.ObjectCount() == 1 && SameMesh(*written.ObjectAt(0), *read.ObjectAt(0));
@@ -70,7 +70,7 @@ void BM_WriteObjFile(benchmark::State& state) {
   refhost::Document& document = bench::FreshDocument();
   const refhost::ObjFile file = refhost::ReadObjFile(model.path(), document);
   const std::filesystem::path copy = model.Scratch("written.obj");
-  for (auto _ : state) refhost::WriteObjFile(document, file, copy);
+  for (auto _ : state) file.Write(document, copy);
   state.SetBytesProcessed(state.iterations() * model.bytes());
 }
 

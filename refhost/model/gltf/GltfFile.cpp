@@ -8,7 +8,6 @@
 #include "refhost/model/gltf/GltfMeshWriter.h"
 #include "refhost/model/gltf/GltfWriterBuffers.h"
 #include "refhost/model/gltf/GltfWriterNewMesh.h"
-#include "refhost/text/ModelFileError.h"
 
 namespace refhost {
 namespace {

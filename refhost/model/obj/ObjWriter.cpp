@@ -3,14 +3,13 @@
 #include <array>
 #include <cstdint>
 
-#include "refhost/files/AtomicFile.h"
-#include "refhost/text/ModelFileError.h"
+#include "refhost/files/RelocatedPath.h"
+#include "refhost/model/obj/ObjTokens.h"
 #include "refhost/model/obj/ObjWriterElementLines.h"
 #include "refhost/model/obj/ObjWriterLineBuffer.h"
 #include "refhost/model/obj/ObjWriterPlacement.h"
-#include "refhost/model/obj/ObjTokens.h"
-#include "refhost/files/RelocatedPath.h"
 #include "refhost/text/MessageText.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace refhost {
 namespace {
@@ -238,11 +237,6 @@ class ObjFormatter {
 void WriteObj(const Document& document, const ObjFile& file, const std::filesystem::path& output,
               const std::function<void(std::string_view)>& sink, Progress* progress) {
   ObjFormatter(document, file, output, sink, progress).Write();
-}
-
-void WriteObjFile(const Document& document, const ObjFile& file,
-                  const std::filesystem::path& output, Progress* progress) {
-  file.Write(document, output, progress);
 }
 
 }  // namespace refhost

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "refhost/document/Document.h"
-#include "refhost/model/obj/ObjFile.h"
 #include "refhost/files/Progress.h"
+#include "refhost/model/obj/ObjFile.h"
 
 namespace refhost {
 
@@ -26,10 +26,5 @@ namespace refhost {
 // position that is not finite) throws ModelFileError naming `output`.
 void WriteObj(const Document& document, const ObjFile& file, const std::filesystem::path& output,
               const std::function<void(std::string_view)>& sink, Progress* progress = nullptr);
-
-// Writes through an AtomicFile: an existing file at `output` is replaced only
-// by a complete new one.
-void WriteObjFile(const Document& document, const ObjFile& file,
-                  const std::filesystem::path& output, Progress* progress = nullptr);
 
 }  // namespace refhost

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "refhost/text/ModelFileError.h"
 #include "refhost/model/obj/ObjReader.h"
 #include "refhost/model/obj/ObjWriter.h"
+#include "refhost/text/ModelFileError.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
 #include "tests/support/ObjectDump.h"
@@ -96,7 +96,7 @@ TEST_F(ObjWriterTest, PositionsReadBackBitExact) {
 TEST_F(ObjWriterTest, FileRoundTripKeepsNamesFacesAndRefCounts) {
   TempDir folder;
   refhost::Document& document = SmallDocument();
-  WriteObjFile(document, {}, folder / "out.obj");
+  refhost::ObjFile{}.Write(document, folder / "out.obj");
   refhost::Document& reread = referenceHost().NewDocument();
   refhost::ReadObjFile(folder / "out.obj", reread);
   EXPECT_EQ(DumpDocument(reread), DumpDocument(document));
@@ -106,7 +106,7 @@ TEST_F(ObjWriterTest, FileRoundTripKeepsNamesFacesAndRefCounts) {
 TEST_F(ObjWriterTest, ReplacesAnExistingFileWhole) {
   TempDir folder;
   TempDir::Write(folder / "out.obj", std::string(100000, 'x'));
-  WriteObjFile(SmallDocument(), {}, folder / "out.obj");
+  refhost::ObjFile{}.Write(SmallDocument(), folder / "out.obj");
   EXPECT_EQ(TempDir::Read(folder / "out.obj"), Text(SmallDocument()))
       << "nothing of the old, longer content may remain";
 }
@@ -118,7 +118,7 @@ TEST_F(ObjWriterTest, UnstorableNameLeavesTheExistingFileAsItWas) {
   document.AddObject("two\nlines");
   const std::string path = (folder / "out.obj").string();
   try {
-    WriteObjFile(document, {}, path);
+    refhost::ObjFile{}.Write(document, path);
     FAIL() << "a name with a line break was written";
   } catch (const refhost::ModelFileError& error) {
     EXPECT_EQ(
@@ -136,7 +136,7 @@ TEST_F(ObjWriterTest, MissingFolderIsRefusedNamingTheFile) {
   TempDir folder;
   const std::string path = (folder / "absent" / "out.obj").string();
   try {
-    WriteObjFile(SmallDocument(), {}, path);
+    refhost::ObjFile{}.Write(SmallDocument(), path);
     FAIL() << "wrote into a folder that does not exist";
   } catch (const refhost::ModelFileError& error) {
     EXPECT_EQ(std::string(error.what()), path + ": cannot write: No such file or directory");
@@ -146,7 +146,7 @@ TEST_F(ObjWriterTest, MissingFolderIsRefusedNamingTheFile) {
 TEST_F(ObjWriterTest, FullDeviceIsReportedAsWriteError) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "this system has no /dev/full";
   try {
-    WriteObjFile(SmallDocument(), {}, "/dev/full");
+    refhost::ObjFile{}.Write(SmallDocument(), "/dev/full");
     FAIL() << "a write to a full device went unnoticed";
   } catch (const refhost::ModelFileError& error) {
     EXPECT_STREQ(error.what(), "/dev/full: cannot write: No space left on device");
