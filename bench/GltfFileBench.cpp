@@ -9,8 +9,8 @@
 #include "bench/support/Meshes.h"
 #include "bench/support/ReferenceHost.h"
 #include "bench/support/ScratchModel.h"
-#include "refhost/model/gltf/GltfReader.h"
 #include "refhost/model/ModelFile.h"
+#include "refhost/model/gltf/GltfReader.h"
 
 // glTF model files through the reference host: reading and writing a
 // 1M-vertex .glb with a morph target, per vertex as objfile_bench gives OBJ's.

@@ -10,9 +10,9 @@
 #include "fuzz/DocumentCheck.h"
 #include "fuzz/FuzzCheck.h"
 #include "refhost/host/Host.h"
-#include "refhost/text/ModelFileError.h"
 #include "refhost/model/obj/ObjReader.h"
 #include "refhost/model/obj/ObjWriter.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace {
 

@@ -51,7 +51,8 @@ std::optional<std::u16string> DecodeMultiByte(const std::string& text) {
   const char* const end = next + text.size();
   while (next < end && *next != '\0') {
     wchar_t wide = 0;
-    const std::size_t used = std::mbrtowc(&wide, next, static_cast<std::size_t>(end - next), &state);
+    const std::size_t used =
+        std::mbrtowc(&wide, next, static_cast<std::size_t>(end - next), &state);
     if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2)) {
       return std::nullopt;
     }

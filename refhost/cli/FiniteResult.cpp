@@ -1,7 +1,7 @@
 #include "refhost/cli/FiniteResult.h"
 
-#include "refhost/document/FinitePosition.h"
 #include "refhost/cli/CliError.h"
+#include "refhost/document/FinitePosition.h"
 #include "refhost/text/MessageText.h"
 
 namespace refhost::cli {

@@ -4,18 +4,18 @@
 #include <unordered_set>
 
 #include "abi/PlugInType.h"
-#include "refhost/host/Host.h"
 #include "refhost/cli/CliError.h"
-#include "refhost/cli/answers/DialogAnswerer.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/FiniteResult.h"
-#include "refhost/cli/loading/HostedPlugin.h"
 #include "refhost/cli/MemoryWatch.h"
 #include "refhost/cli/ModelInput.h"
 #include "refhost/cli/PhaseTimes.h"
+#include "refhost/cli/answers/DialogAnswerer.h"
+#include "refhost/cli/loading/HostedPlugin.h"
 #include "refhost/cli/pictures/PreviewMeshes.h"
 #include "refhost/cli/streams/StandardStreams.h"
 #include "refhost/cli/streams/TerminalProgress.h"
+#include "refhost/host/Host.h"
 #include "refhost/model/ModelFile.h"
 #include "refhost/text/MessageText.h"
 

@@ -1,9 +1,9 @@
 #include "refhost/cli/ShowCommand.h"
 
-#include "refhost/host/Host.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/ModelInput.h"
 #include "refhost/cli/pictures/PreviewMeshes.h"
+#include "refhost/host/Host.h"
 #include "refhost/text/MessageText.h"
 
 namespace refhost::cli {

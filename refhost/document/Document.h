@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "refhost/RefhostApi.h"
 #include "refhost/document/NameTable.h"
 #include "refhost/document/Object.h"
 #include "refhost/document/ObjectStore.h"
-#include "refhost/RefhostApi.h"
 
 namespace refhost {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "refhost/document/Element.h"
 #include "refhost/RefhostApi.h"
+#include "refhost/document/Element.h"
 
 namespace refhost {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "abi/HostApi.h"
-#include "refhost/document/ElementList.h"
 #include "refhost/RefhostApi.h"
+#include "refhost/document/ElementList.h"
 #include "refhost/document/VertexExtras.h"
 
 namespace refhost {

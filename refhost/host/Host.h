@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "refhost/RefhostApi.h"
 #include "refhost/document/Document.h"
 #include "refhost/document/Handles.h"
-#include "refhost/RefhostApi.h"
 
 // The reference host's C++ control interface, beside its C exports. Tests,
 // benchmarks and the command line use it to build documents, choose fault

@@ -2,8 +2,8 @@
 
 #include "refhost/files/AtomicFile.h"
 #include "refhost/model/gltf/GltfReader.h"
-#include "refhost/text/ModelFileError.h"
 #include "refhost/model/obj/ObjReader.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace refhost {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "refhost/document/Document.h"
-#include "refhost/model/ModelFormat.h"
 #include "refhost/files/Progress.h"
+#include "refhost/model/ModelFormat.h"
 
 namespace refhost {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "abi/HostApi.h"
-#include "refhost/model/gltf/GltfWriterBuffers.h"
 #include "refhost/model/gltf/GltfContainer.h"
 #include "refhost/model/gltf/GltfJson.h"
+#include "refhost/model/gltf/GltfWriterBuffers.h"
 #include "tests/support/TempDir.h"
 
 // Builds glTF assets for tests: JSON and one binary buffer, written as a

@@ -4,8 +4,8 @@
 
 #include "platform/TextCodec.h"
 #include "refhost/cli/CliError.h"
-#include "refhost/cli/streams/Terminal.h"
 #include "refhost/cli/answers/TerminalDriver.h"
+#include "refhost/cli/streams/Terminal.h"
 #include "refhost/text/MessageText.h"
 #include "refhost/widgetservice/WidgetService.h"
 

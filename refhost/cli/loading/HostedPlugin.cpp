@@ -5,12 +5,12 @@
 #include <type_traits>
 
 #include "abi/Handshake.h"
-#include "refhost/host/LibraryPath.h"
 #include "refhost/cli/CliError.h"
 #include "refhost/cli/HexNumber.h"
 #include "refhost/cli/MemoryWatch.h"
 #include "refhost/cli/loading/ModuleFile.h"
 #include "refhost/cli/loading/ModuleImage.h"
+#include "refhost/host/LibraryPath.h"
 
 namespace refhost::cli {
 namespace {

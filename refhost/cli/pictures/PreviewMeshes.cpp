@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "refhost/document/MorphTargets.h"
 #include "abi/WidgetProtocol.h"
 #include "refhost/cli/CliError.h"
+#include "refhost/document/MorphTargets.h"
 #include "refhost/text/MessageText.h"
 #include "refhost/text/WideText.h"
 #include "refhost/widgetservice/WidgetService.h"

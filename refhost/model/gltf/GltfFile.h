@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "refhost/model/ModelFile.h"
 #include "refhost/model/gltf/GltfJson.h"
 #include "refhost/model/gltf/GltfReaderMeshObjects.h"
-#include "refhost/model/ModelFile.h"
 
 namespace refhost {
 

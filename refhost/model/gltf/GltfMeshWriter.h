@@ -7,8 +7,8 @@
 
 #include "refhost/document/Document.h"
 #include "refhost/model/gltf/GltfReaderAccessors.h"
-#include "refhost/model/gltf/GltfWriterAppender.h"
 #include "refhost/model/gltf/GltfReaderMeshObjects.h"
+#include "refhost/model/gltf/GltfWriterAppender.h"
 
 namespace refhost {
 

@@ -33,7 +33,8 @@ bool IsIndexType(int componentType) {
 GltfReaderAccessors::GltfReaderAccessors(const tinygltf::Model& model, std::string file)
     : model_(model), file_(std::move(file)) {}
 
-const tinygltf::Accessor& GltfReaderAccessors::AccessorAt(int index, const std::string& user) const {
+const tinygltf::Accessor& GltfReaderAccessors::AccessorAt(int index,
+                                                          const std::string& user) const {
   if (index < 0 || static_cast<std::size_t>(index) >= model_.accessors.size())
     throw GltfError(file_, user,
                     "refers to accessor " + std::to_string(index) + ", but the asset has " +
@@ -72,9 +73,9 @@ GltfReaderAccessors::View GltfReaderAccessors::ViewAt(int view, const std::strin
   return {data.data() + v.byteOffset, v.byteLength, v.byteStride};
 }
 
-const unsigned char* GltfReaderAccessors::Run(const View& view, std::size_t offset, std::size_t count,
-                                        std::size_t size, std::size_t step,
-                                        const std::string& where) const {
+const unsigned char* GltfReaderAccessors::Run(const View& view, std::size_t offset,
+                                              std::size_t count, std::size_t size, std::size_t step,
+                                              const std::string& where) const {
   const std::size_t end = count == 0 ? offset : offset + step * (count - 1) + size;
   if (offset > view.length || end > view.length || end < offset)
     throw GltfError(file_, where,
@@ -147,7 +148,8 @@ std::vector<MQPoint> GltfReaderAccessors::Points(int accessor, const std::string
   return points;
 }
 
-std::vector<std::uint32_t> GltfReaderAccessors::Indices(int accessor, const std::string& user) const {
+std::vector<std::uint32_t> GltfReaderAccessors::Indices(int accessor,
+                                                        const std::string& user) const {
   const tinygltf::Accessor& a = AccessorAt(accessor, user);
   if (a.type != TINYGLTF_TYPE_SCALAR || !IsIndexType(a.componentType))
     throw GltfError(file_, user,

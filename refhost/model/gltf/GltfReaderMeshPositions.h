@@ -14,7 +14,8 @@ namespace refhost {
 // primitive order; every primitive's morph targets checked to be as many as
 // the first's. ModelFileError naming `file` and the primitive otherwise.
 std::vector<GltfPrimitiveSlice> MeshSlices(const tinygltf::Model& model, int mesh,
-                                           const GltfReaderAccessors& accessors, const std::string& file);
+                                           const GltfReaderAccessors& accessors,
+                                           const std::string& file);
 
 // The mesh's positions in primitive order: the base's when `target` is -1,
 // else morph target `target`'s, base + delta in float32 for every vertex.

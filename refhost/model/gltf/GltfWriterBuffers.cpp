@@ -1,9 +1,9 @@
 #include "refhost/model/gltf/GltfWriterBuffers.h"
 
-#include "refhost/model/gltf/GltfWriterAppender.h"
-#include "refhost/model/gltf/GltfReaderAssetCheck.h"
-#include "refhost/model/gltf/GltfContainer.h"
 #include "refhost/files/RelocatedPath.h"
+#include "refhost/model/gltf/GltfContainer.h"
+#include "refhost/model/gltf/GltfReaderAssetCheck.h"
+#include "refhost/model/gltf/GltfWriterAppender.h"
 
 namespace refhost {
 namespace {

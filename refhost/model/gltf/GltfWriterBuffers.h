@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "refhost/model/gltf/GltfJson.h"
 #include "refhost/model/ModelFormat.h"
+#include "refhost/model/gltf/GltfJson.h"
 
 namespace refhost {
 

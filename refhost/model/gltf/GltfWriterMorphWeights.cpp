@@ -64,9 +64,9 @@ int WidenedOutput(GltfWriterAppender& appender, const GltfReaderAccessors& acces
   return appender.AddAccessor(std::move(accessor));
 }
 
-void WidenAnimation(GltfWriterAppender& appender, const GltfReaderAccessors& accessors, std::size_t animation,
-                    const std::set<int>& nodes, std::size_t existing, std::size_t added,
-                    const std::string& file) {
+void WidenAnimation(GltfWriterAppender& appender, const GltfReaderAccessors& accessors,
+                    std::size_t animation, const std::set<int>& nodes, std::size_t existing,
+                    std::size_t added, const std::string& file) {
   GltfJson& anim = (*ArrayAt(appender.asset(), "animations"))[animation];
   GltfJson* channels = anim.is_object() ? ArrayAt(anim, "channels") : nullptr;
   GltfJson* samplers = anim.is_object() ? ArrayAt(anim, "samplers") : nullptr;

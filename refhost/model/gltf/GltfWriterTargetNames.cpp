@@ -13,8 +13,7 @@ void NameMorphTarget(GltfJson& mesh, std::size_t target, std::size_t targets,
     throw GltfError(file, pointer + "/extras", "is no object, so it cannot name the morph targets");
   GltfJson& names = extras["targetNames"];
   if (!names.is_array()) names = GltfJson::array();
-  for (std::size_t at = names.size(); at < targets; ++at)
-    names.push_back(UnnamedTargetName(at));
+  for (std::size_t at = names.size(); at < targets; ++at) names.push_back(UnnamedTargetName(at));
   names[target] = name;
 }
 

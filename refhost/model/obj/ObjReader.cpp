@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "refhost/text/ModelFileError.h"
+#include "refhost/files/WholeFile.h"
 #include "refhost/model/obj/ObjReaderNumbers.h"
 #include "refhost/model/obj/ObjReaderReferences.h"
 #include "refhost/model/obj/ObjTokens.h"
-#include "refhost/text/TextLines.h"
-#include "refhost/files/WholeFile.h"
 #include "refhost/text/MessageText.h"
+#include "refhost/text/ModelFileError.h"
+#include "refhost/text/TextLines.h"
 
 namespace refhost {
 namespace {

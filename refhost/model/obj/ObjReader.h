@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "refhost/document/Document.h"
-#include "refhost/model/obj/ObjFile.h"
 #include "refhost/files/Progress.h"
+#include "refhost/model/obj/ObjFile.h"
 
 namespace refhost {
 

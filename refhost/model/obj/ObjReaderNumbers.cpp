@@ -1,7 +1,7 @@
 #include "refhost/model/obj/ObjReaderNumbers.h"
 
-#include "refhost/text/ModelFileError.h"
 #include "refhost/text/MessageText.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace refhost {
 namespace {

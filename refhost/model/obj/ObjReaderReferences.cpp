@@ -1,8 +1,8 @@
 #include "refhost/model/obj/ObjReaderReferences.h"
 
-#include "refhost/text/ModelFileError.h"
 #include "refhost/model/obj/ObjReaderNumbers.h"
 #include "refhost/text/MessageText.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace refhost {
 namespace {
@@ -43,7 +43,7 @@ Corner ObjReaderReferences::ReadCorner(std::string_view word, ElementKind kind) 
 }
 
 int ObjReaderReferences::Resolve(std::string_view number, const Numbering& numbering,
-                           std::string_view corner, ElementKind kind) const {
+                                 std::string_view corner, ElementKind kind) const {
   long long reference = 0;
   if (!ParseInteger(number, reference))
     position_.Fail(std::string("malformed ") + NounOf(kind) + " corner " + Quoted(corner));
@@ -53,7 +53,7 @@ int ObjReaderReferences::Resolve(std::string_view number, const Numbering& numbe
 }
 
 void ObjReaderReferences::FailReference(std::string_view number, long long reference,
-                                  const Numbering& numbering, ElementKind kind) const {
+                                        const Numbering& numbering, ElementKind kind) const {
   const std::string noun = NounOf(kind);
   if (reference == 0)
     position_.Fail(noun + " refers to " + numbering.noun + " 0, but OBJ counts from 1");

@@ -1,8 +1,8 @@
 #include "refhost/model/obj/ObjWriterElementLines.h"
 
 #include "refhost/document/FinitePosition.h"
-#include "refhost/text/ModelFileError.h"
 #include "refhost/text/MessageText.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace refhost {
 namespace {
@@ -27,8 +27,9 @@ std::uint64_t CountLines(const Document& document) {
 
 }  // namespace
 
-ObjWriterElementLines::ObjWriterElementLines(ObjWriterLineBuffer& text, const Document& document, const ObjFile& file,
-                                 const std::string& outputName, Progress* progress)
+ObjWriterElementLines::ObjWriterElementLines(ObjWriterLineBuffer& text, const Document& document,
+                                             const ObjFile& file, const std::string& outputName,
+                                             Progress* progress)
     : text_(text),
       file_(file),
       outputName_(outputName),
@@ -36,7 +37,7 @@ ObjWriterElementLines::ObjWriterElementLines(ObjWriterLineBuffer& text, const Do
       total_(CountLines(document)) {}
 
 void ObjWriterElementLines::WriteVertices(const Object& object, int first, int count,
-                                    std::string_view comment) {
+                                          std::string_view comment) {
   const std::vector<MQPoint>& points = object.vertices();
   const std::vector<VertexExtras>& extras = object.extras();
   for (int index = first; index < first + count; ++index) {
@@ -58,8 +59,8 @@ void ObjWriterElementLines::FailNonFinite(const Object& object, int index) const
                            ": OBJ cannot store a position that is not a finite number");
 }
 
-void ObjWriterElementLines::WriteElements(ElementKind kind, const ElementList& list, int first, int count,
-                                    std::uint64_t base, std::string_view comment) {
+void ObjWriterElementLines::WriteElements(ElementKind kind, const ElementList& list, int first,
+                                          int count, std::uint64_t base, std::string_view comment) {
   for (int index = first; index < first + count; ++index) {
     WriteElement(kind, list, index, base);
     EndLine(index + 1 == first + count, comment);
@@ -67,7 +68,7 @@ void ObjWriterElementLines::WriteElements(ElementKind kind, const ElementList& l
 }
 
 void ObjWriterElementLines::WriteElement(ElementKind kind, const ElementList& list, int index,
-                                   std::uint64_t base) {
+                                         std::uint64_t base) {
   text_.Append(KeywordOf(kind));
   for (Corner corner : list.CornersOf(index)) {
     text_.AppendNumber(' ', base + static_cast<std::uint64_t>(corner.vertex) + 1);

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "refhost/document/Document.h"
+#include "refhost/files/Progress.h"
 #include "refhost/model/obj/ObjFile.h"
 #include "refhost/model/obj/ObjWriterLineBuffer.h"
-#include "refhost/files/Progress.h"
 
 namespace refhost {
 
@@ -19,7 +19,7 @@ namespace refhost {
 class ObjWriterElementLines {
  public:
   ObjWriterElementLines(ObjWriterLineBuffer& text, const Document& document, const ObjFile& file,
-                  const std::string& outputName, Progress* progress);
+                        const std::string& outputName, Progress* progress);
 
   // An object whose first vertex is written now numbers its vertex i as
   // verticesWritten() + i + 1.

@@ -5,7 +5,7 @@
 namespace refhost {
 
 ObjWriterLineBuffer::ObjWriterLineBuffer(const std::function<void(std::string_view)>& sink,
-                             std::string_view lineEnd)
+                                         std::string_view lineEnd)
     : sink_(sink),
       lineEndSize_(std::min(lineEnd.size(), sizeof lineEnd_)),
       buffer_(new char[kRoom]),

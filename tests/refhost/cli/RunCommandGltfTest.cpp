@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "refhost/model/gltf/GltfReaderAccessors.h"
 #include "refhost/model/gltf/GltfContainer.h"
 #include "refhost/model/gltf/GltfFile.h"
+#include "refhost/model/gltf/GltfReaderAccessors.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/GltfTestAsset.h"
 #include "tests/support/GltfValidator.h"
@@ -38,7 +38,8 @@ struct ReadAsset {
     throw std::runtime_error("no object " + name);
   }
   std::vector<float> Floats(int accessor) const {
-    const std::string bytes = refhost::GltfReaderAccessors(asset().model, "").ElementBytes(accessor, "");
+    const std::string bytes =
+        refhost::GltfReaderAccessors(asset().model, "").ElementBytes(accessor, "");
     std::vector<float> values(bytes.size() / sizeof(float));
     std::memcpy(values.data(), bytes.data(), bytes.size());
     return values;

@@ -6,12 +6,12 @@
 
 #include "refhost/model/obj/ObjReader.h"
 #include "tests/support/CliRunner.h"
-#include "tests/support/RealWorldModels.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
 #include "tests/support/ObjStatements.h"
 #include "tests/support/ObjectDump.h"
 #include "tests/support/PluginModule.h"
+#include "tests/support/RealWorldModels.h"
 #include "tests/support/ReferenceBlend.h"
 
 namespace {

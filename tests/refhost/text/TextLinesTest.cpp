@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "refhost/files/WholeFile.h"
 #include "refhost/text/ModelFileError.h"
 #include "refhost/text/TextLines.h"
-#include "refhost/files/WholeFile.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "refhost/text/ModelFileError.h"
 #include "refhost/model/obj/ObjReader.h"
 #include "refhost/model/obj/ObjWriter.h"
+#include "refhost/text/ModelFileError.h"
 #include "refhost/text/TextCheck.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"

@@ -4,10 +4,10 @@
 
 #include "refhost/model/obj/ObjReader.h"
 #include "refhost/model/obj/ObjWriter.h"
-#include "tests/support/RealWorldModels.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/ObjStatements.h"
 #include "tests/support/ObjectDump.h"
+#include "tests/support/RealWorldModels.h"
 
 namespace {
 
