@@ -41,7 +41,7 @@ using MQModifyObject = int (*)(int index, MQDocument doc);
 using MQModifySelect = int (*)(int index, MQDocument doc);
 using MQOnEvent = int (*)(MQDocument doc, int code, void* option);
 
-#define BLENDFORGE_COUNT_EXPORT(name) +1
+#define BLENDFORGE_COUNT_EXPORT(name) +1  // NOLINT(bugprone-macro-parentheses): a term
 inline constexpr int kExportCount = 0 BLENDFORGE_PLUGIN_EXPORTS(BLENDFORGE_COUNT_EXPORT);
 #undef BLENDFORGE_COUNT_EXPORT
 static_assert(kExportCount == 14, "a plug-in module exports fourteen entry points");

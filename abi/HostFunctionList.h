@@ -184,7 +184,8 @@
   BOUND(MQCanvas_Value)
 
 // How many functions the host offers, counted from the list itself.
-#define BLENDFORGE_COUNT_HOST_FUNCTION(name) +1
+// Each name adds a term to the sum, so no parentheses may close it.
+#define BLENDFORGE_COUNT_HOST_FUNCTION(name) +1  // NOLINT(bugprone-macro-parentheses)
 inline constexpr int kHostFunctionCount =
     0 BLENDFORGE_HOST_FUNCTIONS(BLENDFORGE_COUNT_HOST_FUNCTION, BLENDFORGE_COUNT_HOST_FUNCTION);
 #undef BLENDFORGE_COUNT_HOST_FUNCTION

@@ -100,6 +100,6 @@ BLENDFORGE_EXPORT int MQOnEvent(MQDocument doc, int code, void* option) {
 // Hosts and the reference host's tools call these through the signatures in
 // ExportSignatures.h; this keeps the definitions and those signatures from drifting apart.
 #define BLENDFORGE_CHECK_SIGNATURE(name) \
-  static_assert(std::is_same_v<decltype(&name), exports::name>, #name " signature");
+  static_assert(std::is_same_v<decltype(&(name)), exports::name>, #name " signature");
 BLENDFORGE_PLUGIN_EXPORTS(BLENDFORGE_CHECK_SIGNATURE)
 #undef BLENDFORGE_CHECK_SIGNATURE

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev libfast-float-dev libtinygltf-dev
   nlohmann-json3-dev)
 packages=("${demo_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64-posix wine wine64 clang libclang-rt-14-dev valgrind icoutils nodejs)
+  g++-mingw-w64-x86-64-posix wine wine64 clang clang-format clang-tidy libclang-rt-14-dev valgrind icoutils
+  nodejs)
 [[ ${1:-} == demo ]] && packages=("${demo_packages[@]}")
 
 missing=()

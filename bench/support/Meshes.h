@@ -32,7 +32,8 @@ inline refhost::Object& AddGridMesh(refhost::Document& document, std::string nam
   const int rows = vertexCount / kGridColumns;
   for (int index = 0; index < rows * kGridColumns; ++index) {
     const float column = static_cast<float>(index % kGridColumns);
-    const float row = static_cast<float>(index / kGridColumns);
+    const int rowIndex = index / kGridColumns;
+    const float row = static_cast<float>(rowIndex);
     object.AddVertex(
         MQPoint{column * 0.01f, row * 0.01f, Noise(static_cast<std::uint32_t>(index))});
   }

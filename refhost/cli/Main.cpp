@@ -45,13 +45,12 @@ int main(int argc, char** argv) {
   // Object names and typed answers are in the user's encoding, as in the
   // host modeller.
   std::setlocale(LC_CTYPE, "");
-  CLI::App app{"The reference host: loads a plug-in module the way the host modeller does."};
-  app.set_version_flag("--version", "refhost " BLENDFORGE_VERSION);
-  app.require_subcommand(1);
-  Commands commands;
-  refhost::cli::DefineCommands(app, commands);
-
   try {
+    CLI::App app{"The reference host: loads a plug-in module the way the host modeller does."};
+    app.set_version_flag("--version", "refhost " BLENDFORGE_VERSION);
+    app.require_subcommand(1);
+    Commands commands;
+    refhost::cli::DefineCommands(app, commands);
     const int status = ParseAndRun(app, argc, argv, commands);
     // A report lost to a full disk or a closed pipe is no success.
     if (status != refhost::cli::kExitFailed) refhost::cli::FlushStandardOutput();

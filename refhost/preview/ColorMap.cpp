@@ -1,5 +1,7 @@
 #include "refhost/preview/ColorMap.h"
 
+#include <cmath>
+
 namespace refhost::preview {
 namespace {
 
@@ -10,9 +12,8 @@ constexpr Rgb kStops[] = {{68, 1, 84},    {71, 44, 122},  {59, 81, 139},
 constexpr int kLastStop = sizeof kStops / sizeof kStops[0] - 1;
 
 std::uint8_t Blend(std::uint8_t from, std::uint8_t to, float share) {
-  return static_cast<std::uint8_t>(static_cast<float>(from) +
-                                   (static_cast<float>(to) - static_cast<float>(from)) * share +
-                                   0.5f);
+  return static_cast<std::uint8_t>(std::lround(
+      static_cast<float>(from) + (static_cast<float>(to) - static_cast<float>(from)) * share));
 }
 
 }  // namespace

@@ -21,14 +21,14 @@ class Rasterizer {
     int left = 0, right = 0, top = 0, bottom = 0;
     bool empty() const { return left >= right || top >= bottom; }
   };
-  PixelSpan Span(const ScreenPoint (&corners)[3]) const;
+  PixelSpan Span(const ScreenPoint (&p)[3]) const;
   // Whether the triangle holds the centre of any pixel of `span`, its Span.
   // Few faces of a dense model do, and only those need shading.
-  bool Covers(const PixelSpan& span, const ScreenPoint (&corners)[3]) const;
+  bool Covers(const PixelSpan& span, const ScreenPoint (&p)[3]) const;
 
   // A filled triangle with a colour per corner, blended across it; `span` is
   // its Span.
-  void Triangle(const PixelSpan& span, const ScreenPoint (&corners)[3], const Rgb (&colours)[3]);
+  void Triangle(const PixelSpan& span, const ScreenPoint (&p)[3], const Rgb (&colours)[3]);
   void Line(ScreenPoint from, ScreenPoint to, Rgb colour);
   // A small square, so that a point stays visible.
   void Point(ScreenPoint at, Rgb colour);

@@ -71,13 +71,19 @@ std::string RenderPreset(const KeySpec& keySpec) {
   return std::to_string(static_cast<long long>(keySpec.preset));
 }
 
+std::uint64_t BitsOf(const void* value) {
+  std::uint64_t bits;
+  std::memcpy(&bits, value, sizeof bits);
+  return bits;
+}
+
 // Bit for bit, so that -0.0 does not pass for the default 0.0.
 bool IsPreset(const KeySpec& keySpec, const void* value) {
   switch (keySpec.type) {
     case ValueType::Int:
       return *static_cast<const std::int32_t*>(value) == keySpec.preset;
     case ValueType::Double:
-      return std::memcmp(value, &keySpec.preset, sizeof(double)) == 0;
+      return BitsOf(value) == BitsOf(&keySpec.preset);
     case ValueType::Tag:
       return *static_cast<const std::uint64_t*>(value) == 0;
     default:

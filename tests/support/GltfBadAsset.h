@@ -17,7 +17,8 @@ struct BadAsset {
 inline void PrintTo(const BadAsset& bad, std::ostream* out) { *out << bad.name; }
 
 // A triangle with indices and one morph target.
-inline GltfBuilder Triangle(std::vector<MQPoint> points = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}) {
+inline GltfBuilder Triangle(const std::vector<MQPoint>& points = {
+                                {0, 0, 0}, {1, 0, 0}, {0, 1, 0}}) {
   GltfBuilder b;
   const int positions = b.Points(points);
   const int indices = b.Accessor(b.View(std::vector<std::uint16_t>{0, 1, 2}), 5123, 3, "SCALAR");

@@ -121,6 +121,7 @@ std::vector<preview::PreviewMesh> ShownMeshes(const Document& document,
   }
   if (objects.empty()) throw CliError(modelName + ": holds no object");
   std::vector<preview::PreviewMesh> meshes;
+  meshes.reserve(objects.size());
   for (const Object* object : objects)
     meshes.push_back(MeshOf(*object, object->name(), meshes.empty() ? nullptr : objects.front()));
   return meshes;

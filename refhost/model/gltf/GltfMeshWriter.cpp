@@ -60,8 +60,9 @@ int GltfMeshWriter::DeltaAccessor(const Object& target, const Object& base, std:
   const GltfPrimitiveSlice slice = objects_.primitives[primitive];
   std::vector<MQPoint> deltas(static_cast<std::size_t>(slice.count));
   for (int at = 0; at < slice.count; ++at) {
-    const MQPoint& t = target.vertices()[static_cast<std::size_t>(slice.first + at)];
-    const MQPoint& b = base.vertices()[static_cast<std::size_t>(slice.first + at)];
+    const std::size_t vertex = static_cast<std::size_t>(slice.first) + static_cast<std::size_t>(at);
+    const MQPoint& t = target.vertices()[vertex];
+    const MQPoint& b = base.vertices()[vertex];
     deltas[static_cast<std::size_t>(at)] = {t.x - b.x, t.y - b.y, t.z - b.z};
   }
   return AddDeltaAccessor(appender_, deltas.data(), deltas.size());

@@ -52,7 +52,7 @@ std::size_t GltfReaderAccessors::ElementSize(int accessor, const std::string& us
   const int components = tinygltf::GetNumComponentsInType(static_cast<std::uint32_t>(a.type));
   if (size <= 0 || components <= 0)
     throw GltfError(file_, JsonPointer("accessors", accessor), "unknown component or element type");
-  return static_cast<std::size_t>(size * components);
+  return static_cast<std::size_t>(size) * static_cast<std::size_t>(components);
 }
 
 GltfReaderAccessors::View GltfReaderAccessors::ViewAt(int view, const std::string& user) const {

@@ -76,7 +76,7 @@ Object& AddTargetObject(Document& document, const Object& base, const std::strin
 }  // namespace
 
 std::string GltfTargetName(const tinygltf::Mesh& mesh, int target) {
-  const std::string unnamed = UnnamedTargetName(static_cast<std::size_t>(target));
+  std::string unnamed = UnnamedTargetName(static_cast<std::size_t>(target));
   if (!mesh.extras.IsObject() || !mesh.extras.Has("targetNames")) return unnamed;
   const tinygltf::Value& names = mesh.extras.Get("targetNames");
   if (!names.IsArray() || target >= static_cast<int>(names.ArrayLen())) return unnamed;

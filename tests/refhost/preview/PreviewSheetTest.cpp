@@ -100,6 +100,7 @@ TEST(PreviewSheetTest, ColourRisesWithTheDistanceMoved) {
   }
   ASSERT_EQ(columnsByGreen.size(), 3u) << "each quad must be drawn in one colour of its own";
   std::vector<std::pair<double, int>> greenByColumn;
+  greenByColumn.reserve(columnsByGreen.size());
   for (const auto& [green, sum] : columnsByGreen)
     greenByColumn.push_back({double(sum.first) / double(sum.second), green});
   std::sort(greenByColumn.begin(), greenByColumn.end());

@@ -16,8 +16,10 @@ namespace {
 std::string ManyLines(const std::string& lineEnd) {
   std::string text(refhost::kByteOrderMark);
   for (int line = 0; text.size() < (std::size_t{5} << 20) / 2; ++line)
-    text += "# " + std::string(static_cast<std::size_t>(line * 37 % 300), 'a' + line % 26) +
-            (line % 7 == 3 ? "\r" : "") + lineEnd;
+    text +=
+        "# " +
+        std::string(static_cast<std::size_t>(line * 37 % 300), static_cast<char>('a' + line % 26)) +
+        (line % 7 == 3 ? "\r" : "") + lineEnd;
   return text + "last line without an end";
 }
 

@@ -43,6 +43,7 @@ class GltfReaderTest : public HostTest, public ::testing::WithParamInterface<Glt
 TEST_P(GltfReaderTest, MeshesAndTheirTargetsBecomeObjectsNamedByTheMorphConvention) {
   const refhost::Document& document = Read();
   std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(document.ObjectCount()));
   for (int index = 0; index < document.ObjectCount(); ++index)
     names.push_back(document.ObjectAt(index)->name());
   EXPECT_EQ(names, (std::vector<std::string>{"Face", "elem:smile-Face", "elem:blink_left-Face",

@@ -337,7 +337,7 @@ class ObjTinyNumberTest : public ObjReaderTest, public ::testing::WithParamInter
 TEST_P(ObjTinyNumberTest, RoundsToTheNearestFloat) {
   const refhost::Document& document = Parse(std::string("v ") + GetParam().word + " 0 0\n");
   const float read = document.ObjectAt(0)->Vertex(0).x;
-  EXPECT_EQ(std::memcmp(&read, &GetParam().value, sizeof read), 0) << read;
+  EXPECT_EQ(BitsOf(read), BitsOf(GetParam().value)) << read;
 }
 
 INSTANTIATE_TEST_SUITE_P(
