@@ -1,7 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <ostream>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "tests/support/GltfBuilder.h"
@@ -33,3 +36,70 @@ inline GltfBuilder Triangle(const std::vector<MQPoint>& points = {
 
 // The triangle's one primitive.
 inline refhost::GltfJson& Primitive(GltfBuilder& b) { return b.json["meshes"][0]["primitives"][0]; }
+
+// Every way the reader refuses an asset that it could parse as JSON, with
+// its message.
+inline const std::vector<BadAsset>& BadAssets() {
+  constexpr float kInfinity = std::numeric_limits<float>::infinity();
+  static const std::vector<BadAsset> assets = {
+      BadAsset{
+          "Draco",
+          [](GltfBuilder& b) { b.json["extensionsUsed"] = {"KHR_draco_mesh_compression"}; },
+          "/extensionsUsed/0: compressed geometry (KHR_draco_mesh_compression) cannot be read"},
+      BadAsset{
+          "Meshopt",
+          [](GltfBuilder& b) { b.json["extensionsRequired"] = {"EXT_meshopt_compression"}; },
+          "/extensionsRequired/0: compressed geometry (EXT_meshopt_compression) cannot be read"},
+      BadAsset{
+          "QuantizedPositions",
+          [](GltfBuilder& b) { b.json["accessors"][0]["componentType"] = 5122; },
+          "/accessors/0: positions are quantized (component type 5122); only float positions can "
+          "be read"},
+      BadAsset{"TargetCountsDisagree",
+               [](GltfBuilder& b) {
+                 refhost::GltfJson second = Primitive(b);
+                 second.erase("targets");
+                 b.json["meshes"][0]["primitives"].push_back(second);
+               },
+               "/meshes/0/primitives/1/targets: 0 morph targets, but primitive 0 has 1"},
+      BadAsset{"MissingBuffer",
+               [](GltfBuilder& b) {
+                 b.json["buffers"] = {{{"byteLength", 4}, {"uri", "absent.bin"}}};
+               },
+               "/buffers/0/uri: cannot open buffer 'absent.bin'"},
+      BadAsset{"AccessorBeyondBuffer", [](GltfBuilder& b) { b.json["accessors"][0]["count"] = 9; },
+               "/accessors/0: 9 elements reach byte 108, beyond their buffer view's 36"},
+      BadAsset{"IndexBeyondVertices", [](GltfBuilder& b) { b.json["accessors"][0]["count"] = 2; },
+               "/meshes/0/primitives/0/indices: index 2 is beyond the primitive's 2 vertices"},
+      BadAsset{"NonFinitePosition",
+               [](GltfBuilder& b) {
+                 const std::vector<MQPoint> points = {{0, 0, 0}, {kInfinity, 0, 0}, {0, 1, 0}};
+                 b.bin.replace(0, sizeof(MQPoint) * 3, reinterpret_cast<const char*>(points.data()),
+                               sizeof(MQPoint) * 3);
+               },
+               "/accessors/0: element 1 is (inf, 0, 0), not a finite position"},
+      BadAsset{
+          "IndicesOfWrongType",
+          [](GltfBuilder& b) { b.json["accessors"][1]["componentType"] = 5122; },
+          "/meshes/0/primitives/0/indices: indices must be unsigned byte, short or int scalars "
+          "(accessor 1)"},
+      BadAsset{"NotAGltfAsset", [](GltfBuilder& b) { b.json.erase("asset"); },
+               "not a glTF asset: it has no \"asset\" object"},
+      BadAsset{"WrongVersion", [](GltfBuilder& b) { b.json["asset"]["version"] = "1.0"; },
+               "/asset/version: glTF version '1.0' is not read; only 2.x is"},
+      BadAsset{"UnknownMode", [](GltfBuilder& b) { Primitive(b)["mode"] = 7; },
+               "/meshes/0/primitives/0/mode: unknown primitive mode 7"},
+      BadAsset{"BinaryChunkTooShort",
+               [](GltfBuilder& b) {
+                 b.json["buffers"] = {{{"byteLength", b.bin.size()}}};
+                 b.bin.resize(40);
+               },
+               "/buffers/0/byteLength: 80 bytes, but the binary chunk holds 40", "bad.glb"}};
+  return assets;
+}
+
+inline const BadAsset& BadAssetNamed(const std::string& name) {
+  for (const BadAsset& asset : BadAssets())
+    if (asset.name == name) return asset;
+  throw std::invalid_argument("no bad asset " + name);
+}

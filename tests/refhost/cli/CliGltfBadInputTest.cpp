@@ -34,44 +34,26 @@ TEST_P(CliGltfBadInputTest, FailsWithOneLineAndLeavesTheOutputAlone) {
 
 // The readers' refusals are tested case by case beside them; these show that
 // the command line hands each on as its one line, from a .gltf and a .glb.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CliGltfBadInputTest,
-    ::testing::Values(
-        BadAsset{
-            "Draco",
-            [](GltfBuilder& b) { b.json["extensionsUsed"] = {"KHR_draco_mesh_compression"}; },
-            "/extensionsUsed/0: compressed geometry (KHR_draco_mesh_compression) cannot be read"},
-        BadAsset{"BinaryChunkTooShort",
-                 [](GltfBuilder& b) {
-                   b.json["buffers"] = {{{"byteLength", b.bin.size()}}};
-                   b.bin.resize(40);
-                 },
-                 "/buffers/0/byteLength: 80 bytes, but the binary chunk holds 40", "bad.glb"}),
-    [](const ::testing::TestParamInfo<BadAsset>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CliGltfBadInputTest,
+                         ::testing::Values(BadAssetNamed("Draco"),
+                                           BadAssetNamed("BinaryChunkTooShort")),
+                         [](const ::testing::TestParamInfo<BadAsset>& info) {
+                           return std::string(info.param.name);
+                         });
 
-// Files that are no asset at all; the number overflow and the .glb whose
-// declared length ends inside its header were fuzzers' findings.
-TEST(CliGltfBadFileTest, BrokenJsonAndBinaryContainersNameWhereTheyBreak) {
+// A file that is no asset at all ends the same way, however it is written
+// out: here to stdout.
+TEST(CliGltfBadFileTest, BrokenJsonNamesWhereItBreaks) {
   TempDir folder;
-  const std::pair<std::string, std::string> cases[] = {
-      {"broken.gltf", "{\"asset\": {\"version\": \"2.0\"},\n \"meshes\": [}"},
-      {"short.glb", std::string("glTF\x02\0\0\0\xff\0\0\0", 12)},
-      {"overflow.gltf", "{\"asset\": {\"version\": \"2.0\"}, \"extras\": 1e999}"},
-      {"inside-header.glb", std::string("glTF\x02\0\0\0\x08\0\0\0", 12)}};
-  const std::string messages[] = {
-      "broken JSON at line 2, column 13: syntax error while parsing value - unexpected '}'; "
-      "expected '[', '{', or a literal",
-      "binary glTF claims 255 bytes, but the file has 12",
-      "broken JSON: number overflow parsing '1e999'",
-      "binary glTF chunk header at byte 12 is cut off"};
-  for (std::size_t at = 0; at < std::size(cases); ++at) {
-    const std::string path = (folder / cases[at].first).string();
-    TempDir::Write(path, cases[at].second);
-    const CliResult result =
-        RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(path) + " -o -");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "refhost: " + path + ": " + messages[at] + "\n");
-  }
+  const std::string path = (folder / "broken.gltf").string();
+  TempDir::Write(path, "{\"asset\": {\"version\": \"2.0\"},\n \"meshes\": [}");
+  const CliResult result =
+      RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(path) + " -o -");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "refhost: " + path +
+                            ": broken JSON at line 2, column 13: syntax error while parsing value "
+                            "- unexpected '}'; expected '[', '{', or a literal\n");
+  EXPECT_EQ(result.out, "") << "nothing may be written to stdout";
 }
 
 }  // namespace
