@@ -68,7 +68,21 @@ inline const std::vector<BadAsset>& BadAssets() {
                },
                "/buffers/0/uri: cannot open buffer 'absent.bin'"},
       BadAsset{"AccessorBeyondBuffer", [](GltfBuilder& b) { b.json["accessors"][0]["count"] = 9; },
-               "/accessors/0: 9 elements reach byte 108, beyond their buffer view's 36"},
+               "/accessors/0: 9 elements of 12 bytes need 108 bytes, but buffer view 0 holds 36"},
+      BadAsset{"HugeCount", [](GltfBuilder& b) { b.json["accessors"][2]["count"] = 2000000000; },
+               "/accessors/2: 2000000000 elements of 12 bytes need 24000000000 bytes, but "
+               "buffer view 2 holds 36"},
+      BadAsset{"HugeCountOfZeros",
+               [](GltfBuilder& b) {
+                 b.json["accessors"][2].erase("bufferView");
+                 b.json["accessors"][2]["count"] = 2000000000;
+               },
+               "/accessors/2: 2000000000 elements of 12 bytes need 24000000000 bytes, but the "
+               "asset's buffers hold 80"},
+      BadAsset{"CountBeyondAnySize",
+               [](GltfBuilder& b) { b.json["accessors"][0]["count"] = std::uint64_t{1} << 62; },
+               "/accessors/0: 4611686018427387904 elements of 12 bytes need more than "
+               "18446744073709551615 bytes, but buffer view 0 holds 36"},
       BadAsset{"IndexBeyondVertices", [](GltfBuilder& b) { b.json["accessors"][0]["count"] = 2; },
                "/meshes/0/primitives/0/indices: index 2 is beyond the primitive's 2 vertices"},
       BadAsset{"NonFinitePosition",

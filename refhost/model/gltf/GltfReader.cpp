@@ -5,6 +5,7 @@
 #include "refhost/model/gltf/GltfError.h"
 #include "refhost/model/gltf/GltfFile.h"
 #include "refhost/model/gltf/GltfReaderAssetCheck.h"
+#include "refhost/text/LineEnds.h"
 
 namespace refhost {
 namespace {
@@ -26,7 +27,35 @@ std::string JsonFlaw(const std::string& what) {
   return "broken JSON: " + flaw;
 }
 
+// Far deeper than any asset nests, yet shallow enough for the parsers, which
+// recurse, to stay well within the stack.
+constexpr int kDeepestNesting = 512;
+
+// Refuses JSON nested deeper than kDeepestNesting before a parser sees it.
+void CheckNesting(std::string_view text, const std::string& name) {
+  int depth = 0;
+  bool inString = false;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (inString) {
+      if (c == '\\') ++at;
+      if (c == '"') inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == ']' || c == '}') {
+      --depth;
+    } else if ((c == '[' || c == '{') && ++depth > kDeepestNesting) {
+      const std::size_t lineStart = text.rfind('\n', at) + 1;  // 0 on the first line
+      throw GltfError(name, "",
+                      "JSON nested deeper than " + std::to_string(kDeepestNesting) +
+                          " levels at line " + std::to_string(LineAt(text, at)) + ", column " +
+                          std::to_string(at - lineStart + 1));
+    }
+  }
+}
+
 GltfJson ParseJson(std::string_view text, const std::string& name) {
+  CheckNesting(text, name);
   try {
     return GltfJson::parse(text.begin(), text.end());
   } catch (const nlohmann::json::exception& error) {

@@ -1,6 +1,8 @@
 #include "refhost/model/gltf/GltfReaderAccessors.h"
 
 #include <cstring>
+#include <limits>
+#include <optional>
 #include <utility>
 
 #include "refhost/document/FinitePosition.h"
@@ -28,10 +30,36 @@ bool IsIndexType(int componentType) {
          componentType == TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT;
 }
 
+// The bytes from the first of `count` elements of `size` bytes, `step` apart,
+// to the end of the last; none when that number does not fit a size_t.
+std::optional<std::size_t> SpanOf(std::size_t count, std::size_t size, std::size_t step) {
+  if (count == 0) return 0;
+  if (count - 1 > (std::numeric_limits<std::size_t>::max() - size) / step) return std::nullopt;
+  return (count - 1) * step + size;
+}
+
+// "9 elements of 12 bytes need 108 bytes", the need counted from the start
+// of what holds them.
+std::string Need(std::size_t count, std::size_t size, std::size_t offset,
+                 std::optional<std::size_t> span) {
+  const std::string elements =
+      std::to_string(count) + " elements of " + std::to_string(size) + " bytes need ";
+  if (!span || *span > std::numeric_limits<std::size_t>::max() - offset)
+    return elements + "more than " + std::to_string(std::numeric_limits<std::size_t>::max()) +
+           " bytes";
+  return elements + std::to_string(offset + *span) + " bytes";
+}
+
+std::size_t BufferBytes(const tinygltf::Model& model) {
+  std::size_t bytes = 0;
+  for (const tinygltf::Buffer& buffer : model.buffers) bytes += buffer.data.size();
+  return bytes;
+}
+
 }  // namespace
 
 GltfReaderAccessors::GltfReaderAccessors(const tinygltf::Model& model, std::string file)
-    : model_(model), file_(std::move(file)) {}
+    : model_(model), file_(std::move(file)), bufferBytes_(BufferBytes(model)) {}
 
 const tinygltf::Accessor& GltfReaderAccessors::AccessorAt(int index,
                                                           const std::string& user) const {
@@ -43,7 +71,28 @@ const tinygltf::Accessor& GltfReaderAccessors::AccessorAt(int index,
 }
 
 std::size_t GltfReaderAccessors::Count(int accessor, const std::string& user) const {
+  DenseElements(accessor, user);
   return AccessorAt(accessor, user).count;
+}
+
+const unsigned char* GltfReaderAccessors::DenseElements(int accessor,
+                                                        const std::string& user) const {
+  const tinygltf::Accessor& a = AccessorAt(accessor, user);
+  const std::string pointer = JsonPointer("accessors", accessor);
+  const std::size_t size = ElementSize(accessor, user);
+  if (a.bufferView >= 0) {
+    const View view = ViewAt(a.bufferView, pointer + "/bufferView");
+    return Run(view, a.byteOffset, a.count, size, view.stride == 0 ? size : view.stride, pointer);
+  }
+  // Elements that no view holds are zeros, changed only where sparse values
+  // say; so many that the asset's bytes could not hold them are a flaw,
+  // refused before memory is taken for them.
+  const std::optional<std::size_t> span = SpanOf(a.count, size, size);
+  if (!span || *span > bufferBytes_)
+    throw GltfError(file_, pointer,
+                    Need(a.count, size, 0, span) + ", but the asset's buffers hold " +
+                        std::to_string(bufferBytes_));
+  return nullptr;
 }
 
 std::size_t GltfReaderAccessors::ElementSize(int accessor, const std::string& user) const {
@@ -70,17 +119,17 @@ GltfReaderAccessors::View GltfReaderAccessors::ViewAt(int view, const std::strin
                     "bytes " + std::to_string(v.byteOffset) + " to " +
                         std::to_string(v.byteOffset + v.byteLength) + " lie beyond buffer " +
                         std::to_string(v.buffer) + "'s " + std::to_string(data.size()));
-  return {data.data() + v.byteOffset, v.byteLength, v.byteStride};
+  return {data.data() + v.byteOffset, v.byteLength, v.byteStride, view};
 }
 
 const unsigned char* GltfReaderAccessors::Run(const View& view, std::size_t offset,
                                               std::size_t count, std::size_t size, std::size_t step,
                                               const std::string& where) const {
-  const std::size_t end = count == 0 ? offset : offset + step * (count - 1) + size;
-  if (offset > view.length || end > view.length || end < offset)
+  const std::optional<std::size_t> span = SpanOf(count, size, step);
+  if (!span || offset > view.length || *span > view.length - offset)
     throw GltfError(file_, where,
-                    std::to_string(count) + " elements reach byte " + std::to_string(end) +
-                        ", beyond their buffer view's " + std::to_string(view.length));
+                    Need(count, size, offset, span) + ", but buffer view " +
+                        std::to_string(view.index) + " holds " + std::to_string(view.length));
   return view.bytes + offset;
 }
 
@@ -88,11 +137,12 @@ std::string GltfReaderAccessors::ElementBytes(int accessor, const std::string& u
   const tinygltf::Accessor& a = AccessorAt(accessor, user);
   const std::string pointer = JsonPointer("accessors", accessor);
   const std::size_t size = ElementSize(accessor, user);
+  const unsigned char* from = DenseElements(accessor, user);
   std::string packed(a.count * size, '\0');
-  if (a.bufferView >= 0) {
-    const View view = ViewAt(a.bufferView, pointer + "/bufferView");
-    const std::size_t step = view.stride == 0 ? size : view.stride;
-    const unsigned char* from = Run(view, a.byteOffset, a.count, size, step, pointer);
+  if (from != nullptr) {
+    const std::size_t stride =
+        model_.bufferViews[static_cast<std::size_t>(a.bufferView)].byteStride;
+    const std::size_t step = stride == 0 ? size : stride;
     if (step == size) {
       if (!packed.empty()) std::memcpy(&packed[0], from, packed.size());
     } else {

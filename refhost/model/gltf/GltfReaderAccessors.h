@@ -19,7 +19,8 @@ class GltfReaderAccessors {
  public:
   GltfReaderAccessors(const tinygltf::Model& model, std::string file);
 
-  // The accessor's element count; `user` is the pointer of what refers to it.
+  // The accessor's element count, checked to fit the bytes that hold the
+  // elements; `user` is the pointer of what refers to it.
   std::size_t Count(int accessor, const std::string& user) const;
   // The finite float VEC3 values of a POSITION or a morph target's delta.
   std::vector<MQPoint> Points(int accessor, const std::string& user) const;
@@ -36,9 +37,14 @@ class GltfReaderAccessors {
     const unsigned char* bytes;
     std::size_t length;
     std::size_t stride;  // 0: packed
+    int index;
   };
   // The buffer view's bytes, checked to lie within its buffer.
   View ViewAt(int view, const std::string& user) const;
+  // The first of the accessor's elements in its buffer view, checked to lie
+  // within it; null when it has no view and its elements, zeros, are few
+  // enough for the asset's bytes to hold.
+  const unsigned char* DenseElements(int accessor, const std::string& user) const;
   // The first of `count` elements of `size` bytes, `step` apart, starting
   // `offset` bytes into the view, checked to lie within it.
   const unsigned char* Run(const View& view, std::size_t offset, std::size_t count,
@@ -46,6 +52,7 @@ class GltfReaderAccessors {
 
   const tinygltf::Model& model_;
   std::string file_;
+  std::size_t bufferBytes_;  // of all the asset's buffers
 };
 
 }  // namespace refhost

@@ -53,13 +53,16 @@ TEST_F(GltfBadFileTest, BrokenJsonAndBinaryContainersNameWhereTheyBreak) {
       {"broken.gltf", "{\"asset\": {\"version\": \"2.0\"},\n \"meshes\": [}"},
       {"short.glb", std::string("glTF\x02\0\0\0\xff\0\0\0", 12)},
       {"overflow.gltf", "{\"asset\": {\"version\": \"2.0\"}, \"extras\": 1e999}"},
-      {"inside-header.glb", std::string("glTF\x02\0\0\0\x08\0\0\0", 12)}};
+      {"inside-header.glb", std::string("glTF\x02\0\0\0\x08\0\0\0", 12)},
+      {"deep.gltf", "{\"asset\": {\"version\": \"2.0\"},\n\"extras\": " + std::string(200000, '[') +
+                        std::string(200000, ']') + "}"}};
   const std::string messages[] = {
       "broken JSON at line 2, column 13: syntax error while parsing value - unexpected '}'; "
       "expected '[', '{', or a literal",
       "binary glTF claims 255 bytes, but the file has 12",
       "broken JSON: number overflow parsing '1e999'",
-      "binary glTF chunk header at byte 12 is cut off"};
+      "binary glTF chunk header at byte 12 is cut off",
+      "JSON nested deeper than 512 levels at line 2, column 522"};
   for (std::size_t at = 0; at < std::size(cases); ++at) {
     const std::filesystem::path path = folder / cases[at].first;
     TempDir::Write(path, cases[at].second);
