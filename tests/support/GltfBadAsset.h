@@ -83,6 +83,22 @@ inline const std::vector<BadAsset>& BadAssets() {
                [](GltfBuilder& b) { b.json["accessors"][0]["count"] = std::uint64_t{1} << 62; },
                "/accessors/0: 4611686018427387904 elements of 12 bytes need more than "
                "18446744073709551615 bytes, but buffer view 0 holds 36"},
+      BadAsset{"NodeMeshOfWrongType",
+               [](GltfBuilder& b) {
+                 b.json["nodes"] = {{{"mesh", 0}}, {{"mesh", "0"}}};
+               },
+               "/nodes/1/mesh: must be a whole number from 0, not string"},
+      BadAsset{
+          "ChannelNodeOfWrongType",
+          [](GltfBuilder& b) {
+            b.json["animations"] = {
+                {{"channels", {{{"sampler", 0}, {"target", {{"node", "0"}, {"path", "weights"}}}}}},
+                 {"samplers", {{{"input", 0}, {"output", 0}}}}}};
+          },
+          "/animations/0/channels/0/target/node: must be a whole number from 0, not string"},
+      BadAsset{"TargetNamesOfWrongType",
+               [](GltfBuilder& b) { b.json["meshes"][0]["extras"]["targetNames"] = "smile"; },
+               "/meshes/0/extras/targetNames: must be an array, not string"},
       BadAsset{"IndexBeyondVertices", [](GltfBuilder& b) { b.json["accessors"][0]["count"] = 2; },
                "/meshes/0/primitives/0/indices: index 2 is beyond the primitive's 2 vertices"},
       BadAsset{"NonFinitePosition",

@@ -9,6 +9,7 @@
 #include "refhost/model/gltf/GltfWriterMorphWeights.h"
 #include "refhost/model/gltf/GltfWriterPositionAccessors.h"
 #include "refhost/model/gltf/GltfWriterTargetNames.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost {
 namespace {
@@ -35,12 +36,12 @@ GltfMeshWriter::GltfMeshWriter(GltfWriterAppender& appender, const GltfReaderAcc
 const Object& GltfMeshWriter::Held(int uniqueID, const std::string& readName) const {
   const Object* object = document_.FindByUniqueID(uniqueID);
   if (object == nullptr)
-    throw ModelFileError(
-        file_, "object '" + readName + "' was removed, but a glTF mesh or morph target cannot be");
+    throw ModelFileError(file_, "object " + Quoted(readName) +
+                                    " was removed, but a glTF mesh or morph target cannot be");
   const GltfPrimitiveSlice last =
       objects_.primitives.empty() ? GltfPrimitiveSlice{} : objects_.primitives.back();
   if (object->VertexCount() != last.first + last.count)
-    throw ModelFileError(file_, "object '" + object->name() + "' now has " +
+    throw ModelFileError(file_, "object " + Quoted(object->name()) + " now has " +
                                     std::to_string(object->VertexCount()) + " vertices, its mesh " +
                                     std::to_string(last.first + last.count));
   return *object;
@@ -71,8 +72,9 @@ int GltfMeshWriter::DeltaAccessor(const Object& target, const Object& base, std:
 void GltfMeshWriter::RenameTarget(std::size_t target, const Object& object) {
   const std::string core = GetCoreName(Base().name());
   if (!IsMorphTargetName(core, object.name()))
-    throw ModelFileError(file_, "object '" + object.name() + "', a morph target of '" +
-                                    Base().name() + "', no longer has a morph target's name");
+    throw ModelFileError(file_, "object " + Quoted(object.name()) + ", a morph target of " +
+                                    Quoted(Base().name()) +
+                                    ", no longer has a morph target's name");
   NameMorphTarget(MeshJson(), target, objects_.targets.size(), MorphNameOf(object.name()), file_,
                   JsonPointer("meshes", objects_.mesh));
 }

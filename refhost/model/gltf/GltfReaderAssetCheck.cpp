@@ -3,6 +3,8 @@
 #include <set>
 
 #include "refhost/model/gltf/GltfError.h"
+#include "refhost/model/gltf/GltfReaderMemberTypes.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost {
 namespace {
@@ -20,7 +22,8 @@ void CheckVersion(const GltfJson& asset, const std::string& file) {
   const std::string text =
       version != found->end() && version->is_string() ? version->get<std::string>() : "";
   if (text.rfind("2.", 0) != 0)
-    throw GltfError(file, "/asset/version", "glTF version '" + text + "' is not read; only 2.x is");
+    throw GltfError(file, "/asset/version",
+                    "glTF version " + Quoted(text) + " is not read; only 2.x is");
 }
 
 void CheckExtensions(const GltfJson& asset, const std::string& list, const std::string& file) {
@@ -58,7 +61,7 @@ void CheckBuffers(const GltfJson& asset, const std::filesystem::path& folder,
     const std::string uri = buffer["uri"].get<std::string>();
     std::error_code error;
     if (!std::filesystem::is_regular_file(folder / std::filesystem::u8path(uri), error))
-      throw GltfError(file, JsonPointer("buffers", at, "uri"), "cannot open buffer '" + uri + "'");
+      throw GltfError(file, JsonPointer("buffers", at, "uri"), "cannot open buffer " + Quoted(uri));
   }
 }
 
@@ -74,6 +77,7 @@ void CheckGltfAsset(const GltfJson& asset, const std::filesystem::path& folder,
   CheckVersion(asset, file);
   CheckExtensions(asset, "extensionsUsed", file);
   CheckExtensions(asset, "extensionsRequired", file);
+  CheckMemberTypes(asset, file);
   CheckBuffers(asset, folder, chunkSize, file);
 }
 

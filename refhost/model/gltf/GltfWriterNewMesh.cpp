@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "refhost/model/gltf/GltfWriterPositionAccessors.h"
+#include "refhost/text/MessageText.h"
 #include "refhost/text/ModelFileError.h"
 
 namespace refhost {
@@ -41,8 +42,8 @@ GltfJson& DefaultScene(GltfJson& asset) {
 
 void AddNewMesh(GltfWriterAppender& appender, const Object& object, const std::string& file) {
   if (object.VertexCount() == 0)
-    throw ModelFileError(
-        file, "object '" + object.name() + "' has no vertices, which a glTF mesh cannot hold");
+    throw ModelFileError(file, "object " + Quoted(object.name()) +
+                                   " has no vertices, which a glTF mesh cannot hold");
   GltfJson primitive = {{"attributes",
                          {{"POSITION", AddPositionAccessor(appender, object.vertices().data(),
                                                            object.vertices().size())}}}};
