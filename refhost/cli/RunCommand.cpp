@@ -41,16 +41,32 @@ void RequireMenuCommand(const HostedPlugin& plugin, const RunOptions& options) {
                    " (its commands are 0 to " + std::to_string(count - 1) + ")");
 }
 
-// A result written beside a model that is a device or a pipe would land in
-// /dev or wherever the pipe lives.
+// The name of the model file that a result goes beside: the model's own, or
+// for a link (such as /dev/stdin redirected from a file) the file it leads
+// to. Empty when that is no regular file of the user's: a pipe, a device, or
+// anything in the system's /dev or /proc.
+std::string BesideWhat(const std::string& model) {
+  std::error_code error;
+  if (!fs::is_symlink(fs::symlink_status(model, error)))
+    return fs::is_regular_file(model, error) ? model : "";
+  const fs::path real = fs::canonical(model, error);
+  if (error || !fs::is_regular_file(real, error)) return "";
+  const std::string text = real.generic_string();
+  if (text.rfind("/dev/", 0) == 0 || text.rfind("/proc/", 0) == 0) return "";
+  return real.string();
+}
+
 std::string OutputPath(const RunOptions& options) {
   if (!options.output.empty()) return options.output;
   std::error_code error;
-  const fs::file_status status = fs::status(options.model, error);
-  if (options.model == kStandardStream || (fs::exists(status) && !fs::is_regular_file(status)))
+  // A model that is not there fails to be read, with its own message.
+  if (options.model != kStandardStream && !fs::exists(options.model, error))
+    return DefaultOutputPath(options.model);
+  const std::string beside = options.model == kStandardStream ? "" : BesideWhat(options.model);
+  if (beside.empty())
     throw CliError(options.model +
                    ": not a regular file, so the result needs -o OUT (or -o - for stdout)");
-  return DefaultOutputPath(options.model);
+  return DefaultOutputPath(beside);
 }
 
 int FindObject(const Document& document, const RunOptions& options) {

@@ -112,4 +112,17 @@ TEST_F(CliRunTest, DefaultOutputGoesBesideTheModel) {
       << "the result belongs beside the model, named after its stem";
 }
 
+// stdin redirected from a file reaches the program as a link to that file;
+// the result goes beside the file, never into /dev.
+TEST_F(CliRunTest, DefaultOutputOfALinkGoesBesideTheFileItLeadsTo) {
+  if (!std::filesystem::is_symlink("/dev/stdin")) GTEST_SKIP() << "this system has no /dev/stdin";
+  CliShell shell;
+  shell.input = TempDir::Read(SamplePath("face.obj"));
+  CliResult result =
+      RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " /dev/stdin --press OK", shell);
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("/in.merged.\n")) << "the result belongs beside stdin's file";
+  EXPECT_FALSE(std::filesystem::exists("/dev/stdin.merged")) << "a file was created in /dev";
+}
+
 }  // namespace
