@@ -67,6 +67,23 @@ inline const std::vector<BadAsset>& BadAssets() {
                  b.json["buffers"] = {{{"byteLength", 4}, {"uri", "absent.bin"}}};
                },
                "/buffers/0/uri: cannot open buffer 'absent.bin'"},
+      BadAsset{"BufferOfAnotherScheme",
+               [](GltfBuilder& b) {
+                 b.json["buffers"] = {{{"byteLength", 4}, {"uri", "https://example.com/a.bin"}}};
+               },
+               "/buffers/0/uri: 'https://example.com/a.bin' is no file beside the asset: only "
+               "data: URIs and relative paths are read"},
+      BadAsset{"BufferElsewhere",
+               [](GltfBuilder& b) {
+                 b.json["buffers"] = {{{"byteLength", 4}, {"uri", "/etc/hostname"}}};
+               },
+               "/buffers/0/uri: '/etc/hostname' is no file beside the asset: only data: URIs and "
+               "relative paths are read"},
+      BadAsset{"BufferIsAFolder",
+               [](GltfBuilder& b) {
+                 b.json["buffers"] = {{{"byteLength", 4}, {"uri", "."}}};
+               },
+               "/buffers/0/uri: buffer '.' is not a regular file"},
       BadAsset{"AccessorBeyondBuffer", [](GltfBuilder& b) { b.json["accessors"][0]["count"] = 9; },
                "/accessors/0: 9 elements of 12 bytes need 108 bytes, but buffer view 0 holds 36"},
       BadAsset{"HugeCount", [](GltfBuilder& b) { b.json["accessors"][2]["count"] = 2000000000; },

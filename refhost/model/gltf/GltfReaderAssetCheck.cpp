@@ -1,5 +1,6 @@
 #include "refhost/model/gltf/GltfReaderAssetCheck.h"
 
+#include <cctype>
 #include <set>
 
 #include "refhost/model/gltf/GltfError.h"
@@ -49,6 +50,39 @@ void CheckChunkBuffer(const GltfJson& buffer, std::size_t at, const std::size_t*
                         std::to_string(*chunkSize));
 }
 
+// Whether `uri` starts with a scheme ("https:", "file:", or a drive "C:") or
+// a root: it would name something other than a file beside the asset.
+bool LeavesTheAssetsFolder(const std::string& uri) {
+  if (!uri.empty() && (uri[0] == '/' || uri[0] == '\\')) return true;
+  const std::size_t colon = uri.find(':');
+  if (colon == std::string::npos || colon == 0 || !std::isalpha(static_cast<unsigned char>(uri[0])))
+    return false;
+  for (std::size_t at = 1; at < colon; ++at) {
+    const char c = uri[at];
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
+      return false;
+  }
+  return true;
+}
+
+// A buffer is read only from a regular file beside the asset, so that a
+// hostile asset cannot make the tool read a device, a pipe or a file
+// elsewhere on the machine.
+void CheckBufferFile(const std::string& uri, const std::filesystem::path& folder,
+                     const std::string& pointer, const std::string& file) {
+  if (LeavesTheAssetsFolder(uri))
+    throw GltfError(file, pointer,
+                    Quoted(uri) +
+                        " is no file beside the asset: only data: URIs and relative "
+                        "paths are read");
+  std::error_code error;
+  const std::filesystem::path path = folder / std::filesystem::u8path(uri);
+  if (!std::filesystem::exists(path, error))
+    throw GltfError(file, pointer, "cannot open buffer " + Quoted(uri));
+  if (!std::filesystem::is_regular_file(path, error))
+    throw GltfError(file, pointer, "buffer " + Quoted(uri) + " is not a regular file");
+}
+
 void CheckBuffers(const GltfJson& asset, const std::filesystem::path& folder,
                   const std::size_t* chunkSize, const std::string& file) {
   const auto buffers = asset.find("buffers");
@@ -58,10 +92,8 @@ void CheckBuffers(const GltfJson& asset, const std::filesystem::path& folder,
     if (!buffer.is_object()) continue;
     if (!buffer.contains("uri")) CheckChunkBuffer(buffer, at, chunkSize, file);
     if (!buffer.contains("uri") || !IsFileUri(buffer["uri"])) continue;
-    const std::string uri = buffer["uri"].get<std::string>();
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(folder / std::filesystem::u8path(uri), error))
-      throw GltfError(file, JsonPointer("buffers", at, "uri"), "cannot open buffer " + Quoted(uri));
+    CheckBufferFile(buffer["uri"].get<std::string>(), folder, JsonPointer("buffers", at, "uri"),
+                    file);
   }
 }
 
