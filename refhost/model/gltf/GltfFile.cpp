@@ -70,16 +70,17 @@ void GltfFile::WriteTo(const Document& document, const std::filesystem::path& ou
   const GltfNewData place = PlaceNewData(asset, model, to);
   GltfWriterAppender appender(asset, place.buffer, place.offset);
   const GltfReaderAccessors accessors(model, file);
+  const GltfWriterContext context{asset, appender, model, accessors, file, to};
   const NewObjects added = SortNewObjects(document, meshes);
   for (std::size_t at = 0; at < meshes.size(); ++at) {
-    GltfMeshWriter writer(appender, accessors, model, meshes[at], document, file);
+    GltfMeshWriter writer(context, meshes[at], document);
     writer.WriteChanges();
     const auto targets = added.targets.find(at);
     if (targets != added.targets.end()) writer.AddTargets(targets->second);
   }
-  for (const Object* object : added.meshes) AddNewMesh(appender, *object, file);
+  for (const Object* object : added.meshes) AddNewMesh(context, *object);
   const std::vector<std::string_view> chunk =
-      FinishBuffers(asset, model, place, appender.bytes(), to, folder, output.parent_path());
+      FinishBuffers(context, place, folder, output.parent_path());
   if (to == ModelFormat::Gltf) {
     sink(asset.dump(2) + "\n");
   } else {

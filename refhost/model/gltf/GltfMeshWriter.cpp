@@ -1,7 +1,6 @@
 #include "refhost/model/gltf/GltfMeshWriter.h"
 
 #include <cstring>
-#include <utility>
 
 #include "refhost/document/MorphTargets.h"
 #include "refhost/model/gltf/GltfError.h"
@@ -23,34 +22,30 @@ bool SameSlice(const std::vector<MQPoint>& a, const std::vector<MQPoint>& b,
 
 }  // namespace
 
-GltfMeshWriter::GltfMeshWriter(GltfWriterAppender& appender, const GltfReaderAccessors& accessors,
-                               const tinygltf::Model& model, const GltfMeshObjects& objects,
-                               const Document& document, std::string file)
-    : appender_(appender),
-      accessors_(accessors),
-      model_(model),
-      objects_(objects),
-      document_(document),
-      file_(std::move(file)) {}
+GltfMeshWriter::GltfMeshWriter(const GltfWriterContext& context, const GltfMeshObjects& objects,
+                               const Document& document)
+    : context_(context), objects_(objects), document_(document) {}
 
 const Object& GltfMeshWriter::Held(int uniqueID, const std::string& readName) const {
   const Object* object = document_.FindByUniqueID(uniqueID);
   if (object == nullptr)
-    throw ModelFileError(file_, "object " + Quoted(readName) +
-                                    " was removed, but a glTF mesh or morph target cannot be");
+    throw ModelFileError(
+        context_.file,
+        "object " + Quoted(readName) + " was removed, but a glTF mesh or morph target cannot be");
   const GltfPrimitiveSlice last =
       objects_.primitives.empty() ? GltfPrimitiveSlice{} : objects_.primitives.back();
   if (object->VertexCount() != last.first + last.count)
-    throw ModelFileError(file_, "object " + Quoted(object->name()) + " now has " +
-                                    std::to_string(object->VertexCount()) + " vertices, its mesh " +
-                                    std::to_string(last.first + last.count));
+    throw ModelFileError(context_.file, "object " + Quoted(object->name()) + " now has " +
+                                            std::to_string(object->VertexCount()) +
+                                            " vertices, its mesh " +
+                                            std::to_string(last.first + last.count));
   return *object;
 }
 
 const Object& GltfMeshWriter::Base() const { return Held(objects_.base, objects_.baseName); }
 
 GltfJson& GltfMeshWriter::MeshJson() {
-  return appender_.asset()["meshes"][static_cast<std::size_t>(objects_.mesh)];
+  return context_.asset["meshes"][static_cast<std::size_t>(objects_.mesh)];
 }
 
 GltfJson& GltfMeshWriter::PrimitiveJson(std::size_t primitive) {
@@ -66,36 +61,38 @@ int GltfMeshWriter::DeltaAccessor(const Object& target, const Object& base, std:
     const MQPoint& b = base.vertices()[vertex];
     deltas[static_cast<std::size_t>(at)] = {t.x - b.x, t.y - b.y, t.z - b.z};
   }
-  return AddDeltaAccessor(appender_, deltas.data(), deltas.size());
+  return AddDeltaAccessor(context_.appender, deltas.data(), deltas.size());
 }
 
 void GltfMeshWriter::RenameTarget(std::size_t target, const Object& object) {
   const std::string core = GetCoreName(Base().name());
   if (!IsMorphTargetName(core, object.name()))
-    throw ModelFileError(file_, "object " + Quoted(object.name()) + ", a morph target of " +
-                                    Quoted(Base().name()) +
-                                    ", no longer has a morph target's name");
-  NameMorphTarget(MeshJson(), target, objects_.targets.size(), MorphNameOf(object.name()), file_,
-                  JsonPointer("meshes", objects_.mesh));
+    throw ModelFileError(context_.file, "object " + Quoted(object.name()) + ", a morph target of " +
+                                            Quoted(Base().name()) +
+                                            ", no longer has a morph target's name");
+  NameMorphTarget(MeshJson(), target, objects_.targets.size(), MorphNameOf(object.name()),
+                  context_.file, JsonPointer("meshes", objects_.mesh));
 }
 
 void GltfMeshWriter::WriteChanges() {
   const Object& base = Base();
   if (base.name() != objects_.baseName) MeshJson()["name"] = base.name();
-  const std::vector<MQPoint> readBase = MeshPositions(model_, objects_.mesh, -1, accessors_, file_);
+  const std::vector<MQPoint> readBase =
+      MeshPositions(context_.model, objects_.mesh, -1, context_.accessors, context_.file);
   std::vector<bool> baseMoved;
   for (std::size_t p = 0; p < objects_.primitives.size(); ++p) {
     baseMoved.push_back(!SameSlice(base.vertices(), readBase, objects_.primitives[p]));
     if (!baseMoved.back()) continue;
     const GltfPrimitiveSlice slice = objects_.primitives[p];
-    PrimitiveJson(p)["attributes"]["POSITION"] = AddPositionAccessor(
-        appender_, base.vertices().data() + slice.first, static_cast<std::size_t>(slice.count));
+    PrimitiveJson(p)["attributes"]["POSITION"] =
+        AddPositionAccessor(context_.appender, base.vertices().data() + slice.first,
+                            static_cast<std::size_t>(slice.count));
   }
   for (std::size_t k = 0; k < objects_.targets.size(); ++k) {
     const Object& target = Held(objects_.targets[k], objects_.targetNames[k]);
     if (target.name() != objects_.targetNames[k]) RenameTarget(k, target);
-    const std::vector<MQPoint> readTarget =
-        MeshPositions(model_, objects_.mesh, static_cast<int>(k), accessors_, file_);
+    const std::vector<MQPoint> readTarget = MeshPositions(
+        context_.model, objects_.mesh, static_cast<int>(k), context_.accessors, context_.file);
     for (std::size_t p = 0; p < objects_.primitives.size(); ++p) {
       if (!baseMoved[p] && SameSlice(target.vertices(), readTarget, objects_.primitives[p]))
         continue;
@@ -112,9 +109,10 @@ void GltfMeshWriter::AddTargets(const std::vector<const Object*>& added) {
     for (std::size_t p = 0; p < objects_.primitives.size(); ++p)
       AppendTo(PrimitiveJson(p), "targets", {{"POSITION", DeltaAccessor(*added[at], base, p)}});
     NameMorphTarget(MeshJson(), existing + at, existing + added.size(),
-                    MorphNameOf(added[at]->name()), file_, JsonPointer("meshes", objects_.mesh));
+                    MorphNameOf(added[at]->name()), context_.file,
+                    JsonPointer("meshes", objects_.mesh));
   }
-  AddZeroWeights(appender_, accessors_, objects_.mesh, existing, added.size(), file_);
+  AddZeroWeights(context_, objects_.mesh, existing, added.size());
 }
 
 }  // namespace refhost

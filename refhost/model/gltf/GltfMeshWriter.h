@@ -6,20 +6,17 @@
 #include <vector>
 
 #include "refhost/document/Document.h"
-#include "refhost/model/gltf/GltfReaderAccessors.h"
 #include "refhost/model/gltf/GltfReaderMeshObjects.h"
-#include "refhost/model/gltf/GltfWriterAppender.h"
+#include "refhost/model/gltf/GltfWriterContext.h"
 
 namespace refhost {
 
-// Writes what the document holds of one mesh into the asset being written,
-// new data going through `appender`; `model` and `accessors` give the asset
-// as read. Flaws throw ModelFileError naming `file`, the output.
+// Writes what the document holds of one mesh into the asset being written.
+// Flaws throw ModelFileError naming the output.
 class GltfMeshWriter {
  public:
-  GltfMeshWriter(GltfWriterAppender& appender, const GltfReaderAccessors& accessors,
-                 const tinygltf::Model& model, const GltfMeshObjects& objects,
-                 const Document& document, std::string file);
+  GltfMeshWriter(const GltfWriterContext& context, const GltfMeshObjects& objects,
+                 const Document& document);
 
   // What the document changed of the mesh's objects: a renamed object renames
   // the mesh or its target; a primitive whose positions changed gets new
@@ -41,12 +38,9 @@ class GltfMeshWriter {
   int DeltaAccessor(const Object& target, const Object& base, std::size_t primitive);
   void RenameTarget(std::size_t target, const Object& object);
 
-  GltfWriterAppender& appender_;
-  const GltfReaderAccessors& accessors_;
-  const tinygltf::Model& model_;
+  const GltfWriterContext& context_;
   const GltfMeshObjects& objects_;
   const Document& document_;
-  std::string file_;
 };
 
 }  // namespace refhost

@@ -21,7 +21,6 @@ class GltfWriterAppender {
   // Returns the new accessor's index.
   int AddAccessor(GltfJson accessor);
 
-  GltfJson& asset() { return asset_; }
   // The appended bytes, from `offset` on.
   const std::string& bytes() const { return bytes_; }
 

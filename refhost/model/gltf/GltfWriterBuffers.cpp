@@ -52,10 +52,13 @@ GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, Mo
   return {static_cast<int>(buffers), 0, false};
 }
 
-std::vector<std::string_view> FinishBuffers(GltfJson& asset, const tinygltf::Model& model,
-                                            const GltfNewData& place, const std::string& added,
-                                            ModelFormat output, const std::filesystem::path& from,
+std::vector<std::string_view> FinishBuffers(const GltfWriterContext& context,
+                                            const GltfNewData& place,
+                                            const std::filesystem::path& from,
                                             const std::filesystem::path& to) {
+  GltfJson& asset = context.asset;
+  const tinygltf::Model& model = context.model;
+  const std::string& added = context.appender.bytes();
   if (!SameFolder(from, to)) {
     RelocateUris(asset, "buffers", from, to);
     RelocateUris(asset, "images", from, to);
@@ -63,7 +66,7 @@ std::vector<std::string_view> FinishBuffers(GltfJson& asset, const tinygltf::Mod
   std::vector<std::string_view> chunk;
   for (std::size_t at = 0; at < model.buffers.size(); ++at) {
     if (!HoldsBinaryChunk(asset["buffers"][at])) continue;
-    if (output == ModelFormat::Gltf)
+    if (context.format == ModelFormat::Gltf)
       asset["buffers"][at]["uri"] = DataUri(BytesOf(model.buffers[at].data));
     else if (at == 0)
       chunk.push_back(BytesOf(model.buffers[at].data));

@@ -10,6 +10,7 @@
 
 #include "refhost/model/ModelFormat.h"
 #include "refhost/model/gltf/GltfJson.h"
+#include "refhost/model/gltf/GltfWriterContext.h"
 
 namespace refhost {
 
@@ -24,16 +25,16 @@ struct GltfNewData {
 
 GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, ModelFormat output);
 
-// Puts the buffers of the asset being written in order for `output` and
-// returns the pieces of the .glb's binary chunk (none for a .gltf), viewing
-// `model`'s and `added`'s bytes: `added` appended
-// where PlaceNewData said, a binary chunk that a .gltf cannot hold embedded
+// Puts the buffers of the asset being written in order for the output's
+// format and returns the pieces of the .glb's binary chunk (none for a
+// .gltf), viewing the read buffers' bytes and the new data's: the new data
+// appended where PlaceNewData said, a binary chunk that a .gltf cannot hold embedded
 // as a data URI, and relative file URIs of buffers and images made to reach
 // the same files from `to` as from `from`. Every other buffer's bytes stay
 // where they were.
-std::vector<std::string_view> FinishBuffers(GltfJson& asset, const tinygltf::Model& model,
-                                            const GltfNewData& place, const std::string& added,
-                                            ModelFormat output, const std::filesystem::path& from,
+std::vector<std::string_view> FinishBuffers(const GltfWriterContext& context,
+                                            const GltfNewData& place,
+                                            const std::filesystem::path& from,
                                             const std::filesystem::path& to);
 
 // The bytes as a base64 data URI.

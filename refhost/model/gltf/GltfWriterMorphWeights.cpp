@@ -39,14 +39,13 @@ bool DrivesWeightsOf(const GltfJson& channel, const std::set<int>& nodes) {
 
 // The output accessor with `added` zeros after each keyframe's `existing`
 // weights (each of a cubic spline's tangents and value alike).
-int WidenedOutput(GltfWriterAppender& appender, const GltfReaderAccessors& accessors, int output,
-                  std::size_t existing, std::size_t added, const std::string& user,
-                  const std::string& file) {
-  const std::string bytes = accessors.ElementBytes(output, user);
-  const std::size_t size = accessors.ElementSize(output, user);
-  const std::size_t count = accessors.Count(output, user);
+int WidenedOutput(const GltfWriterContext& context, int output, std::size_t existing,
+                  std::size_t added, const std::string& user) {
+  const std::string bytes = context.accessors.ElementBytes(output, user);
+  const std::size_t size = context.accessors.ElementSize(output, user);
+  const std::size_t count = context.accessors.Count(output, user);
   if (existing == 0 || count % existing != 0)
-    throw GltfError(file, user,
+    throw GltfError(context.file, user,
                     std::to_string(count) + " weights are no whole number of keyframes of " +
                         std::to_string(existing) + " morph targets");
   std::string widened;
@@ -55,19 +54,18 @@ int WidenedOutput(GltfWriterAppender& appender, const GltfReaderAccessors& acces
     widened.append(bytes, group * existing * size, existing * size);
     widened.append(added * size, '\0');
   }
-  const GltfJson& old = appender.asset()["accessors"][static_cast<std::size_t>(output)];
-  GltfJson accessor = {{"bufferView", appender.AddView(widened, 0)},
+  const GltfJson& old = context.asset["accessors"][static_cast<std::size_t>(output)];
+  GltfJson accessor = {{"bufferView", context.appender.AddView(widened, 0)},
                        {"componentType", old.value("componentType", 0)},
                        {"count", count + count / existing * added},
                        {"type", "SCALAR"}};
   if (old.value("normalized", false)) accessor["normalized"] = true;
-  return appender.AddAccessor(std::move(accessor));
+  return context.appender.AddAccessor(std::move(accessor));
 }
 
-void WidenAnimation(GltfWriterAppender& appender, const GltfReaderAccessors& accessors,
-                    std::size_t animation, const std::set<int>& nodes, std::size_t existing,
-                    std::size_t added, const std::string& file) {
-  GltfJson& anim = (*ArrayAt(appender.asset(), "animations"))[animation];
+void WidenAnimation(const GltfWriterContext& context, std::size_t animation,
+                    const std::set<int>& nodes, std::size_t existing, std::size_t added) {
+  GltfJson& anim = (*ArrayAt(context.asset, "animations"))[animation];
   GltfJson* channels = anim.is_object() ? ArrayAt(anim, "channels") : nullptr;
   GltfJson* samplers = anim.is_object() ? ArrayAt(anim, "samplers") : nullptr;
   std::map<int, std::vector<std::size_t>> ours;  // sampler: our channels
@@ -80,11 +78,11 @@ void WidenAnimation(GltfWriterAppender& appender, const GltfReaderAccessors& acc
   for (const auto& [sampler, list] : ours) {
     const std::string user = JsonPointer("animations", animation, "samplers", sampler, "output");
     if (sampler < 0 || samplers == nullptr || static_cast<std::size_t>(sampler) >= samplers->size())
-      throw GltfError(file, JsonPointer("animations", animation, "channels", list[0], "sampler"),
+      throw GltfError(context.file,
+                      JsonPointer("animations", animation, "channels", list[0], "sampler"),
                       "no such sampler");
     GltfJson widened = (*samplers)[static_cast<std::size_t>(sampler)];
-    widened["output"] = WidenedOutput(appender, accessors, widened.value("output", -1), existing,
-                                      added, user, file);
+    widened["output"] = WidenedOutput(context, widened.value("output", -1), existing, added, user);
     if (users[sampler] == list.size()) {
       (*samplers)[static_cast<std::size_t>(sampler)] = std::move(widened);
       continue;
@@ -96,14 +94,14 @@ void WidenAnimation(GltfWriterAppender& appender, const GltfReaderAccessors& acc
 
 }  // namespace
 
-void AddZeroWeights(GltfWriterAppender& appender, const GltfReaderAccessors& accessors, int mesh,
-                    std::size_t existing, std::size_t added, const std::string& file) {
-  GltfJson& asset = appender.asset();
+void AddZeroWeights(const GltfWriterContext& context, int mesh, std::size_t existing,
+                    std::size_t added) {
+  GltfJson& asset = context.asset;
   AppendZeros(asset["meshes"][static_cast<std::size_t>(mesh)], added);
   const std::set<int> nodes = NodesOf(asset, mesh, added);
   const GltfJson* animations = ArrayAt(asset, "animations");
   for (std::size_t at = 0; animations != nullptr && at < animations->size(); ++at)
-    WidenAnimation(appender, accessors, at, nodes, existing, added, file);
+    WidenAnimation(context, at, nodes, existing, added);
 }
 
 }  // namespace refhost

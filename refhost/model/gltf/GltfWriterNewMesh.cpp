@@ -40,10 +40,11 @@ GltfJson& DefaultScene(GltfJson& asset) {
 
 }  // namespace
 
-void AddNewMesh(GltfWriterAppender& appender, const Object& object, const std::string& file) {
+void AddNewMesh(const GltfWriterContext& context, const Object& object) {
+  GltfWriterAppender& appender = context.appender;
   if (object.VertexCount() == 0)
-    throw ModelFileError(file, "object " + Quoted(object.name()) +
-                                   " has no vertices, which a glTF mesh cannot hold");
+    throw ModelFileError(context.file, "object " + Quoted(object.name()) +
+                                           " has no vertices, which a glTF mesh cannot hold");
   GltfJson primitive = {{"attributes",
                          {{"POSITION", AddPositionAccessor(appender, object.vertices().data(),
                                                            object.vertices().size())}}}};
@@ -60,7 +61,7 @@ void AddNewMesh(GltfWriterAppender& appender, const Object& object, const std::s
          {"type", "SCALAR"}});
     primitive["mode"] = TINYGLTF_MODE_TRIANGLES;
   }
-  GltfJson& asset = appender.asset();
+  GltfJson& asset = context.asset;
   const int mesh = AppendTo(
       asset, "meshes", {{"name", object.name()}, {"primitives", GltfJson::array({primitive})}});
   const int node = AppendTo(asset, "nodes", {{"name", object.name()}, {"mesh", mesh}});
