@@ -151,4 +151,81 @@ TEST_F(GltfWriterTest, WritingAcrossOBJAndGltfIsRefused) {
   EXPECT_EQ(TempDir::Read(folder / "out.obj"), "o old\n") << "the existing output was damaged";
 }
 
+// What the writer cannot carry into the asset, with the document or the asset
+// spoilt one way each.
+struct WriterRefusal {
+  const char* name;
+  std::function<void(GltfBuilder&)> spoil;
+  std::function<void(refhost::Document&)> edit;
+  const char* message;  // after "FILE: "
+};
+void PrintTo(const WriterRefusal& refusal, std::ostream* out) { *out << refusal.name; }
+
+void KeepAsset(GltfBuilder&) {}
+void AddTarget(refhost::Document& document) {
+  refhost::Object& copy = refhost::Host::Instance().CloneObject(*document.ObjectAt(0));
+  copy.SetName("elem:new-Face");
+  document.InsertAfter(copy, nullptr);
+}
+
+class GltfWriterRefusalTest : public HostTest, public ::testing::WithParamInterface<WriterRefusal> {
+ protected:
+  TempDir folder;
+};
+
+TEST_P(GltfWriterRefusalTest, IsRefusedNamingTheOutputAndLeavesItAlone) {
+  GltfBuilder asset = TestAsset();
+  GetParam().spoil(asset);
+  asset.Write(folder / "in.glb", GltfBuilder::Storage::Glb);
+  refhost::Document& document = referenceHost().NewDocument();
+  const std::unique_ptr<refhost::ModelFile> model =
+      refhost::ReadModelFile(folder / "in.glb", document);
+  GetParam().edit(document);
+  const fs::path output = folder / "out.glb";
+  TempDir::Write(output, "kept");
+  try {
+    model->Write(document, output);
+    ADD_FAILURE() << "the writer carried what it cannot";
+  } catch (const refhost::ModelFileError& error) {
+    EXPECT_EQ(error.what(), output.string() + ": " + GetParam().message);
+  }
+  EXPECT_EQ(TempDir::Read(output), "kept") << "a refused write damaged the existing output";
+}
+
+refhost::GltfJson& LinearWeightsOutput(GltfBuilder& b) {
+  const std::size_t output = b.json["animations"][0]["samplers"][0]["output"];
+  return b.json["accessors"][output];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GltfWriterRefusalTest,
+    ::testing::Values(
+        WriterRefusal{"RemovedMesh", KeepAsset,
+                      [](refhost::Document& d) { d.Remove(*d.ObjectAt(0)); },
+                      "object 'Face' was removed, but a glTF mesh or morph target cannot be"},
+        WriterRefusal{"ChangedVertexCount", KeepAsset,
+                      [](refhost::Document& d) {
+                        d.ObjectAt(0)->AddVertex({0, 0, 0});
+                      },
+                      "object 'Face' now has 14 vertices, its mesh 13"},
+        WriterRefusal{"TargetLostItsName", KeepAsset,
+                      [](refhost::Document& d) { d.ObjectAt(1)->SetName("smile"); },
+                      "object 'smile', a morph target of 'Face', no longer has a morph target's "
+                      "name"},
+        WriterRefusal{"EmptyNewMesh", KeepAsset, [](refhost::Document& d) { d.AddObject("empty"); },
+                      "object 'empty' has no vertices, which a glTF mesh cannot hold"},
+        WriterRefusal{"ExtrasNoObject",
+                      [](GltfBuilder& b) { b.json["meshes"][0]["extras"] = "rig"; }, AddTarget,
+                      "/meshes/0/extras: is no object, so it cannot name the morph targets"},
+        WriterRefusal{"WeightsNoWholeKeyframes",
+                      [](GltfBuilder& b) { LinearWeightsOutput(b)["count"] = 3; }, AddTarget,
+                      "/animations/0/samplers/0/output: 3 weights are no whole number of "
+                      "keyframes of 2 morph targets"},
+        WriterRefusal{"NoSuchSampler",
+                      [](GltfBuilder& b) { b.json["animations"][0]["channels"][0]["sampler"] = 7; },
+                      AddTarget, "/animations/0/channels/0/sampler: no such sampler"}),
+    [](const ::testing::TestParamInfo<WriterRefusal>& info) {
+      return std::string(info.param.name);
+    });
+
 }  // namespace
