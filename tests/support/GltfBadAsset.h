@@ -113,6 +113,13 @@ inline const std::vector<BadAsset>& BadAssets() {
                  {"samplers", {{{"input", 0}, {"output", 0}}}}}};
           },
           "/animations/0/channels/0/target/node: must be a whole number from 0, not string"},
+      BadAsset{"PrimitiveWithoutAttributes",
+               [](GltfBuilder& b) {
+                 refhost::GltfJson second = Primitive(b);
+                 second.erase("attributes");
+                 b.json["meshes"][0]["primitives"].push_back(second);
+               },
+               "/meshes/0/primitives/1: has no \"attributes\" member"},
       BadAsset{"TargetNamesOfWrongType",
                [](GltfBuilder& b) { b.json["meshes"][0]["extras"]["targetNames"] = "smile"; },
                "/meshes/0/extras/targetNames: must be an array, not string"},

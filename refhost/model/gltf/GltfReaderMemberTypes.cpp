@@ -20,10 +20,13 @@ enum class Kind {
 };
 
 // A member by its path from the asset's root, "*" standing for each element
-// of an array.
+// of an array or member of an object. A required member must be there
+// wherever its parent is: the loader drops a primitive without attributes,
+// and the asset's primitives would no longer match the loaded ones.
 struct MemberRule {
   std::string_view path;
   Kind kind;
+  bool required = false;
 };
 
 constexpr MemberRule kRules[] = {
@@ -39,10 +42,12 @@ constexpr MemberRule kRules[] = {
     {"meshes/*/weights", Kind::NumberArray},
     {"meshes/*/extras/targetNames", Kind::Array},
     {"meshes/*/primitives", Kind::ObjectArray},
-    {"meshes/*/primitives/*/attributes", Kind::Object},
+    {"meshes/*/primitives/*/attributes", Kind::Object, true},
+    {"meshes/*/primitives/*/attributes/*", Kind::Index},
     {"meshes/*/primitives/*/indices", Kind::Index},
     {"meshes/*/primitives/*/mode", Kind::Integer},
     {"meshes/*/primitives/*/targets", Kind::ObjectArray},
+    {"meshes/*/primitives/*/targets/*/*", Kind::Index},
     {"animations", Kind::ObjectArray},
     {"animations/*/channels", Kind::ObjectArray},
     {"animations/*/channels/*/sampler", Kind::Index},
@@ -130,34 +135,41 @@ const char* Named(Kind kind) {
 }
 
 // Checks the members at `path` below `value`, which sits at `pointer`. A
-// missing member, or a step through one of another type that its own rule
-// refuses, is no concern of this rule.
-void Check(const GltfJson& value, std::string_view path, const std::string& pointer, Kind kind,
-           const std::string& file) {
+// step through a member of another type, which its own rule refuses, is no
+// concern of this rule.
+void Check(const GltfJson& value, std::string_view path, const std::string& pointer,
+           const MemberRule& rule, const std::string& file) {
   if (path.empty()) {
-    if (!Holds(value, kind))
+    if (!Holds(value, rule.kind))
       throw GltfError(file, pointer,
-                      std::string("must be ") + Named(kind) + ", not " + value.type_name());
+                      std::string("must be ") + Named(rule.kind) + ", not " + value.type_name());
     return;
   }
   const std::size_t slash = path.find('/');
-  const std::string_view step = path.substr(0, slash);
+  const std::string step(path.substr(0, slash));
   const std::string_view rest = slash == std::string_view::npos ? "" : path.substr(slash + 1);
-  if (step == "*") {
-    if (!value.is_array()) return;
+  if (step == "*" && value.is_array()) {
     for (std::size_t at = 0; at < value.size(); ++at)
-      Check(value[at], rest, pointer + "/" + std::to_string(at), kind, file);
+      Check(value[at], rest, pointer + "/" + std::to_string(at), rule, file);
     return;
   }
   if (!value.is_object()) return;
-  const auto found = value.find(std::string(step));
-  if (found != value.end()) Check(*found, rest, pointer + "/" + std::string(step), kind, file);
+  if (step == "*") {
+    for (const auto& [key, member] : value.items())
+      Check(member, rest, pointer + "/" + key, rule, file);
+    return;
+  }
+  const auto found = value.find(step);
+  if (found != value.end())
+    Check(*found, rest, pointer + "/" + step, rule, file);
+  else if (rule.required && rest.empty())
+    throw GltfError(file, pointer, "has no \"" + step + "\" member");
 }
 
 }  // namespace
 
 void CheckMemberTypes(const GltfJson& asset, const std::string& file) {
-  for (const MemberRule& rule : kRules) Check(asset, rule.path, "", rule.kind, file);
+  for (const MemberRule& rule : kRules) Check(asset, rule.path, "", rule, file);
 }
 
 }  // namespace refhost
