@@ -8,6 +8,7 @@
 #include "refhost/model/gltf/GltfMeshWriter.h"
 #include "refhost/model/gltf/GltfWriterBuffers.h"
 #include "refhost/model/gltf/GltfWriterNewMesh.h"
+#include "refhost/text/ModelFileError.h"
 
 namespace refhost {
 namespace {
@@ -60,6 +61,16 @@ bool HasBinaryChunk(const GltfJson& asset) {
          !(*buffers)[0].contains("uri");
 }
 
+// The asset's JSON text; glTF text is UTF-8, so a name the document holds in
+// another encoding is refused rather than written as something else.
+std::string JsonText(const GltfJson& asset, int indent, const std::string& file) {
+  try {
+    return asset.dump(indent);
+  } catch (const nlohmann::json::type_error&) {
+    throw ModelFileError(file, "a name in the document is not UTF-8 text, which glTF requires");
+  }
+}
+
 }  // namespace
 
 void GltfFile::WriteTo(const Document& document, const std::filesystem::path& output,
@@ -82,9 +93,9 @@ void GltfFile::WriteTo(const Document& document, const std::filesystem::path& ou
   const std::vector<std::string_view> chunk =
       FinishBuffers(context, place, folder, output.parent_path());
   if (to == ModelFormat::Gltf) {
-    sink(asset.dump(2) + "\n");
+    sink(JsonText(asset, 2, file) + "\n");
   } else {
-    WriteGlb(asset.dump(), HasBinaryChunk(asset) ? &chunk : nullptr, sink);
+    WriteGlb(JsonText(asset, -1, file), HasBinaryChunk(asset) ? &chunk : nullptr, sink);
   }
   if (progress != nullptr) progress->Advance(1, 1);
 }

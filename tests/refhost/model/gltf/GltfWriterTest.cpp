@@ -221,6 +221,11 @@ INSTANTIATE_TEST_SUITE_P(
                       [](GltfBuilder& b) { LinearWeightsOutput(b)["count"] = 3; }, AddTarget,
                       "/animations/0/samplers/0/output: 3 weights are no whole number of "
                       "keyframes of 2 morph targets"},
+        WriterRefusal{"NameNotUtf8", KeepAsset,
+                      [](refhost::Document& d) {
+                        d.AddObject("caf\xe9").AddVertex({0, 0, 0});
+                      },
+                      "a name in the document is not UTF-8 text, which glTF requires"},
         WriterRefusal{"NoSuchSampler",
                       [](GltfBuilder& b) { b.json["animations"][0]["channels"][0]["sampler"] = 7; },
                       AddTarget, "/animations/0/channels/0/sampler: no such sampler"}),
