@@ -49,24 +49,29 @@ class GltfBadFileTest : public HostTest {
 // Files that are no asset at all; the number overflow and the .glb whose
 // declared length ends inside its header were fuzzers' findings.
 TEST_F(GltfBadFileTest, BrokenJsonAndBinaryContainersNameWhereTheyBreak) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"broken.gltf", "{\"asset\": {\"version\": \"2.0\"},\n \"meshes\": [}"},
-      {"short.glb", std::string("glTF\x02\0\0\0\xff\0\0\0", 12)},
-      {"overflow.gltf", "{\"asset\": {\"version\": \"2.0\"}, \"extras\": 1e999}"},
-      {"inside-header.glb", std::string("glTF\x02\0\0\0\x08\0\0\0", 12)},
-      {"deep.gltf", "{\"asset\": {\"version\": \"2.0\"},\n\"extras\": " + std::string(200000, '[') +
-                        std::string(200000, ']') + "}"}};
-  const std::string messages[] = {
-      "broken JSON at line 2, column 13: syntax error while parsing value - unexpected '}'; "
-      "expected '[', '{', or a literal",
-      "binary glTF claims 255 bytes, but the file has 12",
-      "broken JSON: number overflow parsing '1e999'",
-      "binary glTF chunk header at byte 12 is cut off",
-      "JSON nested deeper than 512 levels at line 2, column 522"};
-  for (std::size_t at = 0; at < std::size(cases); ++at) {
-    const std::filesystem::path path = folder / cases[at].first;
-    TempDir::Write(path, cases[at].second);
-    EXPECT_EQ(ReadError(path), path.string() + ": " + messages[at]);
+  struct BadFile {
+    const char* name;
+    std::string bytes;
+    const char* message;
+  };
+  const BadFile files[] = {
+      {"broken.gltf", "{\"asset\": {\"version\": \"2.0\"},\n \"meshes\": [}",
+       "broken JSON at line 2, column 13: syntax error while parsing value - unexpected '}'; "
+       "expected '[', '{', or a literal"},
+      {"short.glb", std::string("glTF\x02\0\0\0\xff\0\0\0", 12),
+       "binary glTF claims 255 bytes, but the file has 12"},
+      {"overflow.gltf", "{\"asset\": {\"version\": \"2.0\"}, \"extras\": 1e999}",
+       "broken JSON: number overflow parsing '1e999'"},
+      {"inside-header.glb", std::string("glTF\x02\0\0\0\x08\0\0\0", 12),
+       "binary glTF chunk header at byte 12 is cut off"},
+      {"deep.gltf",
+       "{\"asset\": {\"version\": \"2.0\"},\n\"extras\": " + std::string(200000, '[') +
+           std::string(200000, ']') + "}",
+       "JSON nested deeper than 512 levels at line 2, column 522"}};
+  for (const BadFile& bad : files) {
+    const std::filesystem::path path = folder / bad.name;
+    TempDir::Write(path, bad.bytes);
+    EXPECT_EQ(ReadError(path), path.string() + ": " + bad.message);
   }
 }
 
