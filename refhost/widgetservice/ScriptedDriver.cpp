@@ -15,18 +15,26 @@ DialogAction Of(DialogAction::Kind kind, int ordinal = 0) {
   return action;
 }
 
-}  // namespace
-
-DialogAction DialogAction::SelectItem(int listBox, int index) {
-  DialogAction action = Of(Kind::SelectIndex, listBox);
-  action.number = index;
+DialogAction WithNumber(DialogAction::Kind kind, int ordinal, int number) {
+  DialogAction action = Of(kind, ordinal);
+  action.number = number;
   return action;
 }
 
-DialogAction DialogAction::SelectItem(int listBox, std::u16string text) {
-  DialogAction action = Of(Kind::SelectText, listBox);
+DialogAction WithText(DialogAction::Kind kind, int ordinal, std::u16string text) {
+  DialogAction action = Of(kind, ordinal);
   action.text = std::move(text);
   return action;
+}
+
+}  // namespace
+
+DialogAction DialogAction::SelectItem(int listBox, int index) {
+  return WithNumber(Kind::SelectIndex, listBox, index);
+}
+
+DialogAction DialogAction::SelectItem(int listBox, std::u16string text) {
+  return WithText(Kind::SelectText, listBox, std::move(text));
 }
 
 DialogAction DialogAction::SetPosition(int spinBox, double position) {
@@ -36,21 +44,15 @@ DialogAction DialogAction::SetPosition(int spinBox, double position) {
 }
 
 DialogAction DialogAction::SetText(int edit, std::u16string text) {
-  DialogAction action = Of(Kind::SetText, edit);
-  action.text = std::move(text);
-  return action;
+  return WithText(Kind::SetText, edit, std::move(text));
 }
 
 DialogAction DialogAction::Press(std::u16string caption) {
-  DialogAction action = Of(Kind::PressCaption);
-  action.text = std::move(caption);
-  return action;
+  return WithText(Kind::PressCaption, 0, std::move(caption));
 }
 
 DialogAction DialogAction::PressResult(int modalResult) {
-  DialogAction action = Of(Kind::PressResult);
-  action.number = modalResult;
-  return action;
+  return WithNumber(Kind::PressResult, 0, modalResult);
 }
 
 DialogAction DialogAction::Close() { return Of(Kind::Close); }

@@ -7,17 +7,40 @@
 namespace refhost {
 namespace {
 
-enum class Kind {
-  Index,
-  Integer,
-  Boolean,
-  String,
-  Object,
-  Array,
-  IndexArray,
-  NumberArray,
-  ObjectArray
+bool IsIndex(const GltfJson& value) {
+  return value.is_number_unsigned() ||
+         (value.is_number_integer() && value.get<std::int64_t>() >= 0);
+}
+bool IsInteger(const GltfJson& value) { return value.is_number_integer(); }
+bool IsNumber(const GltfJson& value) { return value.is_number(); }
+bool IsBoolean(const GltfJson& value) { return value.is_boolean(); }
+bool IsString(const GltfJson& value) { return value.is_string(); }
+bool IsObject(const GltfJson& value) { return value.is_object(); }
+bool IsArray(const GltfJson& value) { return value.is_array(); }
+
+template <bool (*IsElement)(const GltfJson&)>
+bool IsArrayOf(const GltfJson& value) {
+  if (!value.is_array()) return false;
+  for (const GltfJson& element : value)
+    if (!IsElement(element)) return false;
+  return true;
+}
+
+// A type a member must have, as messages name it.
+struct Kind {
+  bool (*holds)(const GltfJson&);
+  const char* name;
 };
+
+constexpr Kind kIndex{IsIndex, "a whole number from 0"};
+constexpr Kind kInteger{IsInteger, "a whole number"};
+constexpr Kind kBoolean{IsBoolean, "true or false"};
+constexpr Kind kString{IsString, "a string"};
+constexpr Kind kObject{IsObject, "an object"};
+constexpr Kind kArray{IsArray, "an array"};
+constexpr Kind kIndexArray{IsArrayOf<IsIndex>, "an array of whole numbers from 0"};
+constexpr Kind kNumberArray{IsArrayOf<IsNumber>, "an array of numbers"};
+constexpr Kind kObjectArray{IsArrayOf<IsObject>, "an array of objects"};
 
 // A member by its path from the asset's root, "*" standing for each element
 // of an array or member of an object. A required member must be there
@@ -25,114 +48,54 @@ enum class Kind {
 // and the asset's primitives would no longer match the loaded ones.
 struct MemberRule {
   std::string_view path;
-  Kind kind;
+  const Kind& kind;
   bool required = false;
 };
 
 constexpr MemberRule kRules[] = {
-    {"scene", Kind::Index},
-    {"scenes", Kind::ObjectArray},
-    {"scenes/*/nodes", Kind::IndexArray},
-    {"nodes", Kind::ObjectArray},
-    {"nodes/*/mesh", Kind::Index},
-    {"nodes/*/weights", Kind::NumberArray},
-    {"nodes/*/children", Kind::IndexArray},
-    {"meshes", Kind::ObjectArray},
-    {"meshes/*/name", Kind::String},
-    {"meshes/*/weights", Kind::NumberArray},
-    {"meshes/*/extras/targetNames", Kind::Array},
-    {"meshes/*/primitives", Kind::ObjectArray},
-    {"meshes/*/primitives/*/attributes", Kind::Object, true},
-    {"meshes/*/primitives/*/attributes/*", Kind::Index},
-    {"meshes/*/primitives/*/indices", Kind::Index},
-    {"meshes/*/primitives/*/mode", Kind::Integer},
-    {"meshes/*/primitives/*/targets", Kind::ObjectArray},
-    {"meshes/*/primitives/*/targets/*/*", Kind::Index},
-    {"animations", Kind::ObjectArray},
-    {"animations/*/channels", Kind::ObjectArray},
-    {"animations/*/channels/*/sampler", Kind::Index},
-    {"animations/*/channels/*/target", Kind::Object},
-    {"animations/*/channels/*/target/node", Kind::Index},
-    {"animations/*/channels/*/target/path", Kind::String},
-    {"animations/*/samplers", Kind::ObjectArray},
-    {"animations/*/samplers/*/input", Kind::Index},
-    {"animations/*/samplers/*/output", Kind::Index},
-    {"buffers", Kind::ObjectArray},
-    {"buffers/*/byteLength", Kind::Index},
-    {"buffers/*/uri", Kind::String},
-    {"bufferViews", Kind::ObjectArray},
-    {"bufferViews/*/buffer", Kind::Index},
-    {"bufferViews/*/byteOffset", Kind::Index},
-    {"bufferViews/*/byteLength", Kind::Index},
-    {"bufferViews/*/byteStride", Kind::Index},
-    {"accessors", Kind::ObjectArray},
-    {"accessors/*/bufferView", Kind::Index},
-    {"accessors/*/byteOffset", Kind::Index},
-    {"accessors/*/componentType", Kind::Integer},
-    {"accessors/*/normalized", Kind::Boolean},
-    {"accessors/*/count", Kind::Index},
-    {"accessors/*/type", Kind::String},
+    {"scene", kIndex},
+    {"scenes", kObjectArray},
+    {"scenes/*/nodes", kIndexArray},
+    {"nodes", kObjectArray},
+    {"nodes/*/mesh", kIndex},
+    {"nodes/*/weights", kNumberArray},
+    {"nodes/*/children", kIndexArray},
+    {"meshes", kObjectArray},
+    {"meshes/*/name", kString},
+    {"meshes/*/weights", kNumberArray},
+    {"meshes/*/extras/targetNames", kArray},
+    {"meshes/*/primitives", kObjectArray},
+    {"meshes/*/primitives/*/attributes", kObject, true},
+    {"meshes/*/primitives/*/attributes/*", kIndex},
+    {"meshes/*/primitives/*/indices", kIndex},
+    {"meshes/*/primitives/*/mode", kInteger},
+    {"meshes/*/primitives/*/targets", kObjectArray},
+    {"meshes/*/primitives/*/targets/*/*", kIndex},
+    {"animations", kObjectArray},
+    {"animations/*/channels", kObjectArray},
+    {"animations/*/channels/*/sampler", kIndex},
+    {"animations/*/channels/*/target", kObject},
+    {"animations/*/channels/*/target/node", kIndex},
+    {"animations/*/channels/*/target/path", kString},
+    {"animations/*/samplers", kObjectArray},
+    {"animations/*/samplers/*/input", kIndex},
+    {"animations/*/samplers/*/output", kIndex},
+    {"buffers", kObjectArray},
+    {"buffers/*/byteLength", kIndex},
+    {"buffers/*/uri", kString},
+    {"bufferViews", kObjectArray},
+    {"bufferViews/*/buffer", kIndex},
+    {"bufferViews/*/byteOffset", kIndex},
+    {"bufferViews/*/byteLength", kIndex},
+    {"bufferViews/*/byteStride", kIndex},
+    {"accessors", kObjectArray},
+    {"accessors/*/bufferView", kIndex},
+    {"accessors/*/byteOffset", kIndex},
+    {"accessors/*/componentType", kInteger},
+    {"accessors/*/normalized", kBoolean},
+    {"accessors/*/count", kIndex},
+    {"accessors/*/type", kString},
 };
-
-bool IsIndex(const GltfJson& value) {
-  return value.is_number_unsigned() ||
-         (value.is_number_integer() && value.get<std::int64_t>() >= 0);
-}
-
-bool AllOf(const GltfJson& value, bool (*test)(const GltfJson&)) {
-  if (!value.is_array()) return false;
-  for (const GltfJson& element : value)
-    if (!test(element)) return false;
-  return true;
-}
-
-bool Holds(const GltfJson& value, Kind kind) {
-  switch (kind) {
-    case Kind::Index:
-      return IsIndex(value);
-    case Kind::Integer:
-      return value.is_number_integer();
-    case Kind::Boolean:
-      return value.is_boolean();
-    case Kind::String:
-      return value.is_string();
-    case Kind::Object:
-      return value.is_object();
-    case Kind::Array:
-      return value.is_array();
-    case Kind::IndexArray:
-      return AllOf(value, IsIndex);
-    case Kind::NumberArray:
-      return AllOf(value, [](const GltfJson& element) { return element.is_number(); });
-    case Kind::ObjectArray:
-      return AllOf(value, [](const GltfJson& element) { return element.is_object(); });
-  }
-  return false;
-}
-
-const char* Named(Kind kind) {
-  switch (kind) {
-    case Kind::Index:
-      return "a whole number from 0";
-    case Kind::Integer:
-      return "a whole number";
-    case Kind::Boolean:
-      return "true or false";
-    case Kind::String:
-      return "a string";
-    case Kind::Object:
-      return "an object";
-    case Kind::Array:
-      return "an array";
-    case Kind::IndexArray:
-      return "an array of whole numbers from 0";
-    case Kind::NumberArray:
-      return "an array of numbers";
-    case Kind::ObjectArray:
-      return "an array of objects";
-  }
-  return "";
-}
 
 // Checks the members at `path` below `value`, which sits at `pointer`. A
 // step through a member of another type, which its own rule refuses, is no
@@ -140,9 +103,9 @@ const char* Named(Kind kind) {
 void Check(const GltfJson& value, std::string_view path, const std::string& pointer,
            const MemberRule& rule, const std::string& file) {
   if (path.empty()) {
-    if (!Holds(value, rule.kind))
+    if (!rule.kind.holds(value))
       throw GltfError(file, pointer,
-                      std::string("must be ") + Named(rule.kind) + ", not " + value.type_name());
+                      std::string("must be ") + rule.kind.name + ", not " + value.type_name());
     return;
   }
   const std::size_t slash = path.find('/');
