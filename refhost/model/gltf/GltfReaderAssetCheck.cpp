@@ -65,11 +65,12 @@ bool LeavesTheAssetsFolder(const std::string& uri) {
   return true;
 }
 
-// A buffer is read only from a regular file beside the asset, so that a
-// hostile asset cannot make the tool read a device, a pipe or a file
-// elsewhere on the machine.
-void CheckBufferFile(const std::string& uri, const std::filesystem::path& folder,
+// A buffer is read only from a regular file beside the asset, of the length
+// the asset gives, so that a hostile asset cannot make the tool read a device,
+// a pipe, a file elsewhere on the machine or more bytes than it uses.
+void CheckBufferFile(const GltfJson& buffer, const std::filesystem::path& folder,
                      const std::string& pointer, const std::string& file) {
+  const std::string uri = buffer["uri"].get<std::string>();
   if (LeavesTheAssetsFolder(uri))
     throw GltfError(file, pointer,
                     Quoted(uri) +
@@ -81,6 +82,12 @@ void CheckBufferFile(const std::string& uri, const std::filesystem::path& folder
     throw GltfError(file, pointer, "cannot open buffer " + Quoted(uri));
   if (!std::filesystem::is_regular_file(path, error))
     throw GltfError(file, pointer, "buffer " + Quoted(uri) + " is not a regular file");
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  const std::size_t length = buffer.value("byteLength", std::size_t{0});
+  if (error || size != length)
+    throw GltfError(
+        file, pointer.substr(0, pointer.rfind('/')) + "/byteLength",
+        std::to_string(length) + " bytes, but " + Quoted(uri) + " holds " + std::to_string(size));
 }
 
 void CheckBuffers(const GltfJson& asset, const std::filesystem::path& folder,
@@ -92,8 +99,7 @@ void CheckBuffers(const GltfJson& asset, const std::filesystem::path& folder,
     if (!buffer.is_object()) continue;
     if (!buffer.contains("uri")) CheckChunkBuffer(buffer, at, chunkSize, file);
     if (!buffer.contains("uri") || !IsFileUri(buffer["uri"])) continue;
-    CheckBufferFile(buffer["uri"].get<std::string>(), folder, JsonPointer("buffers", at, "uri"),
-                    file);
+    CheckBufferFile(buffer, folder, JsonPointer("buffers", at, "uri"), file);
   }
 }
 

@@ -46,6 +46,16 @@ class GltfBadFileTest : public HostTest {
   TempDir folder;
 };
 
+// A buffer file of another length than the asset says is refused before it
+// is read: a file far longer than the asset uses would be read whole.
+TEST_F(GltfBadFileTest, BufferFileOfAnotherLengthIsRefusedUnread) {
+  const std::filesystem::path path = folder / "bad.gltf";
+  Triangle().Write(path, GltfBuilder::Storage::BinFile);
+  TempDir::Write(folder / "bad.bin", std::string(100, '\0'));
+  EXPECT_EQ(ReadError(path),
+            path.string() + ": /buffers/0/byteLength: 80 bytes, but 'bad.bin' holds 100");
+}
+
 // Files that are no asset at all; the number overflow and the .glb whose
 // declared length ends inside its header were fuzzers' findings.
 TEST_F(GltfBadFileTest, BrokenJsonAndBinaryContainersNameWhereTheyBreak) {
