@@ -11,6 +11,7 @@
 #include "refhost/cli/ModelInput.h"
 #include "refhost/cli/PhaseTimes.h"
 #include "refhost/cli/answers/DialogAnswerer.h"
+#include "refhost/cli/answers/LastDialog.h"
 #include "refhost/cli/loading/HostedPlugin.h"
 #include "refhost/cli/pictures/PreviewMeshes.h"
 #include "refhost/cli/streams/StandardStreams.h"
@@ -98,17 +99,51 @@ std::string ReadDetails(const std::string& model, const Document& document) {
   return size.empty() ? objects : size + ", " + objects;
 }
 
-void ReportAdded(const Document& document, const std::unordered_set<const Object*>& before,
+void ReportAdded(const Document& document, const std::vector<const Object*>& added,
                  std::ostream& out) {
-  for (int index = 0; index < document.ObjectCount(); ++index) {
-    const Object* object = document.ObjectAt(index);
-    if (object == nullptr || before.count(object) != 0) continue;
+  for (const Object* object : added) {
+    const int index = document.IndexOf(object);
     out << "Added object " << Quoted(object->name()) << " (" << object->VertexCount()
         << " vertices) at position " << index + 1 << " of " << document.ObjectCount();
     const Object* previous = index > 0 ? document.ObjectAt(index - 1) : nullptr;
     if (previous != nullptr) out << ", right after " << Quoted(previous->name());
     out << ".\n";
   }
+}
+
+std::vector<const Object*> AddedObjects(const Document& document,
+                                        const std::unordered_set<const Object*>& before) {
+  std::vector<const Object*> added;
+  for (int index = 0; index < document.ObjectCount(); ++index) {
+    const Object* object = document.ObjectAt(index);
+    if (object != nullptr && before.count(object) == 0) added.push_back(object);
+  }
+  return added;
+}
+
+// Two objects of one name would be one name twice in the file, which the
+// next program to read it renames at will.
+void RequireFreeNames(const Document& document, const std::vector<const Object*>& added,
+                      const std::string& model) {
+  for (const Object* object : added) {
+    for (int index = 0; index < document.ObjectCount(); ++index) {
+      const Object* other = document.ObjectAt(index);
+      if (other == nullptr || other == object || other->name() != object->name()) continue;
+      const int edit = EditHolding(object->name());
+      throw CliError(
+          ModelName(model) + ": the new object's name " + Quoted(object->name()) +
+          " is taken by another object; choose another" +
+          (edit == 0 ? " in the dialog" : " with --edit " + std::to_string(edit) + "=NAME"));
+    }
+  }
+}
+
+// Tells the document how the command mixed its one new object, so that
+// writing it can mix what the document does not hold, such as normals.
+void NoteChosenMix(Document& document, const Object& base,
+                   const std::vector<const Object*>& added) {
+  if (added.size() != 1) return;
+  if (const auto mix = ChosenMix(document, base)) document.NoteMix(added[0]->uniqueID(), *mix);
 }
 
 // The plug-in's answer; running out of memory is an error even where the
@@ -169,10 +204,14 @@ int RunRunCommand(const RunOptions& options, std::ostream& out, std::ostream& er
     return kExitUnchanged;
   }
   RequireFinitePositions(document, nonFiniteBefore, name);
+  const std::vector<const Object*> added = AddedObjects(document, before);
+  RequireFreeNames(document, added, options.model);
+  NoteChosenMix(document, base, added);
+  if (options.verbose) model->notes = [&err](const std::string& note) { err << note << "\n"; };
   phases.Start();
   WriteModel(document, *model, output);
   phases.End("write", FileMegabytes(output));
-  ReportAdded(document, before, report);
+  ReportAdded(document, added, report);
   report << "Wrote the document (" << ObjectsOf(document).size() << " objects) to "
          << (output == kStandardStream ? kStandardOutputName : Escaped(output)) << ".\n";
   if (options.preview.path.empty()) return kExitDone;

@@ -65,4 +65,11 @@ const NameTable& Document::materials() const { return materials_; }
 NameTable& Document::groups() { return groups_; }
 const NameTable& Document::groups() const { return groups_; }
 
+void Document::NoteMix(int made, MorphMix mix) { mixes_[made] = std::move(mix); }
+
+const MorphMix* Document::MixOf(int made) const {
+  const auto found = mixes_.find(made);
+  return found == mixes_.end() ? nullptr : &found->second;
+}
+
 }  // namespace refhost

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "refhost/RefhostApi.h"
+#include "refhost/document/MorphMix.h"
 #include "refhost/document/NameTable.h"
 #include "refhost/document/Object.h"
 #include "refhost/document/ObjectStore.h"
@@ -49,6 +51,11 @@ class REFHOST_API Document {
   NameTable& groups();
   const NameTable& groups() const;
 
+  // How the object `made` (by unique ID) was mixed, so that writing it can
+  // mix what the document does not hold; null when no mix was noted.
+  void NoteMix(int made, MorphMix mix);
+  const MorphMix* MixOf(int made) const;
+
  private:
   ObjectStore& objects_;
   int serial_;
@@ -56,6 +63,7 @@ class REFHOST_API Document {
   int currentIndex_ = -1;
   NameTable materials_;
   NameTable groups_;
+  std::unordered_map<int, MorphMix> mixes_;
 };
 
 }  // namespace refhost

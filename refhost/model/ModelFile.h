@@ -38,6 +38,9 @@ class ModelFile {
 
   // The format the file was read in.
   ModelFormat format = ModelFormat::Obj;
+  // Told, while writing, what the output lacks that a user may expect of it
+  // and why (the normals of a mix the file cannot carry); none by default.
+  std::function<void(const std::string&)> notes;
 };
 
 // Reads the model at `path` into `document` in the format its extension

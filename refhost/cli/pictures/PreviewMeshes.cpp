@@ -3,12 +3,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "abi/WidgetProtocol.h"
 #include "refhost/cli/CliError.h"
+#include "refhost/cli/answers/LastDialog.h"
 #include "refhost/document/MorphTargets.h"
 #include "refhost/text/MessageText.h"
-#include "refhost/text/WideText.h"
-#include "refhost/widgetservice/WidgetService.h"
 
 namespace refhost::cli {
 namespace {
@@ -54,22 +52,6 @@ const Object* FindByName(const Document& document, const std::string& name) {
   return nullptr;
 }
 
-// The item each list box of the last dialog had chosen when it closed,
-// paired with the spin box of the same number.
-std::vector<std::pair<std::string, double>> DialogChoices() {
-  const WidgetService& widgets = WidgetService::Instance();
-  const std::vector<const Widget*> lists = widgets.CreatedOfKind(widget_kind::kListBox);
-  const std::vector<const Widget*> spins = widgets.CreatedOfKind(widget_kind::kDoubleSpinBox);
-  std::vector<std::pair<std::string, double>> choices;
-  for (std::size_t i = 0; i < lists.size(); ++i) {
-    const Widget& list = *lists[i];
-    if (list.currentIndex < 0 || list.currentIndex >= static_cast<int>(list.items.size())) continue;
-    const double weight = i < spins.size() ? spins[i]->Position() : 100.0;
-    choices.emplace_back(ToUtf8(list.items[list.currentIndex].text), weight);
-  }
-  return choices;
-}
-
 }  // namespace
 
 preview::PreviewMesh MeshOf(const Object& object, std::string label, const Object* reference) {
@@ -93,9 +75,10 @@ preview::PreviewMesh MeshOf(const Object& object, std::string label, const Objec
 std::vector<preview::PreviewMesh> MergeMeshes(const Document& document, const Object& base,
                                               const std::unordered_set<const Object*>& before) {
   std::vector<preview::PreviewMesh> meshes{MeshOf(base, base.name())};
-  for (const auto& [name, weight] : DialogChoices()) {
-    if (const Object* chosen = FindByName(document, name))
-      meshes.push_back(MeshOf(*chosen, name + " " + Percent(weight)));
+  for (const ChosenTarget& chosen : ChosenTargets(document)) {
+    if (chosen.object != nullptr)
+      meshes.push_back(
+          MeshOf(*chosen.object, chosen.object->name() + " " + Percent(chosen.percent)));
   }
   for (int index = 0; index < document.ObjectCount(); ++index) {
     const Object* object = document.ObjectAt(index);

@@ -14,7 +14,7 @@ namespace refhost::cli {
 preview::PreviewMesh MeshOf(const Object& object, std::string label,
                             const Object* reference = nullptr);
 
-// What a merge shows: the base; the objects the dialog's list boxes chose,
+// What a merge shows: the base; the targets the dialog had chosen (ChosenTargets),
 // each with the weight its spin box held; and every object the command
 // added, coloured by how far it moved from the base.
 std::vector<preview::PreviewMesh> MergeMeshes(const Document& document, const Object& base,

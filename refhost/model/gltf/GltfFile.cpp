@@ -81,7 +81,10 @@ void GltfFile::WriteTo(const Document& document, const std::filesystem::path& ou
   const GltfNewData place = PlaceNewData(asset, model, to);
   GltfWriterAppender appender(asset, place.buffer, place.offset);
   const GltfReaderAccessors accessors(model, file);
-  const GltfWriterContext context{asset, appender, model, accessors, file, to};
+  const GltfWriterContext context{
+      asset, appender, model, accessors, file, to, [this](const std::string& text) {
+        if (notes) notes(text);
+      }};
   const NewObjects added = SortNewObjects(document, meshes);
   for (std::size_t at = 0; at < meshes.size(); ++at) {
     GltfMeshWriter writer(context, meshes[at], document);

@@ -5,6 +5,7 @@
 #include "refhost/document/MorphTargets.h"
 #include "refhost/model/gltf/GltfError.h"
 #include "refhost/model/gltf/GltfReaderMeshPositions.h"
+#include "refhost/model/gltf/GltfWriterMixedDeltas.h"
 #include "refhost/model/gltf/GltfWriterMorphWeights.h"
 #include "refhost/model/gltf/GltfWriterPositionAccessors.h"
 #include "refhost/model/gltf/GltfWriterTargetNames.h"
@@ -101,13 +102,36 @@ void GltfMeshWriter::WriteChanges() {
   }
 }
 
+const MorphMix* GltfMeshWriter::MixOf(const Object& added) const {
+  const MorphMix* mix = document_.MixOf(added.uniqueID());
+  if (mix == nullptr || mix->base != objects_.base) return nullptr;
+  for (const MixTerm& term : mix->terms)
+    if (objects_.TargetIndex(term.target) < 0)
+      context_.note("Object " + Quoted(added.name()) +
+                    " mixes an object that is no morph target of " + Quoted(Base().name()) +
+                    "; its normal and tangent deltas count as zero.");
+  return mix;
+}
+
+GltfJson GltfMeshWriter::NewTarget(const Object& added, const MorphMix* mix,
+                                   std::size_t primitive) {
+  GltfJson attributes{{"POSITION", DeltaAccessor(added, Base(), primitive)}};
+  if (mix == nullptr) return attributes;
+  for (const char* attribute : {"NORMAL", "TANGENT"}) {
+    const auto deltas = MixedDeltas(context_, objects_, *mix, primitive, attribute);
+    if (deltas)
+      attributes[attribute] = AddDeltaAccessor(context_.appender, deltas->data(), deltas->size());
+  }
+  return attributes;
+}
+
 void GltfMeshWriter::AddTargets(const std::vector<const Object*>& added) {
   if (added.empty()) return;
-  const Object& base = Base();
   const std::size_t existing = objects_.targets.size();
   for (std::size_t at = 0; at < added.size(); ++at) {
+    const MorphMix* mix = MixOf(*added[at]);
     for (std::size_t p = 0; p < objects_.primitives.size(); ++p)
-      AppendTo(PrimitiveJson(p), "targets", {{"POSITION", DeltaAccessor(*added[at], base, p)}});
+      AppendTo(PrimitiveJson(p), "targets", NewTarget(*added[at], mix, p));
     NameMorphTarget(MeshJson(), existing + at, existing + added.size(),
                     MorphNameOf(added[at]->name()), context_.file,
                     JsonPointer("meshes", objects_.mesh));

@@ -24,7 +24,9 @@ class GltfMeshWriter {
   // new deltas.
   void WriteChanges();
   // Appends the objects as new morph targets, named by their morph names,
-  // weighted 0 wherever the mesh's weights are listed.
+  // weighted 0 wherever the mesh's weights are listed; an object the
+  // document knows as a mix of this mesh's targets mixes their normal and
+  // tangent deltas too.
   void AddTargets(const std::vector<const Object*>& added);
 
   // The mesh's object in the document.
@@ -37,6 +39,10 @@ class GltfMeshWriter {
   // A new accessor of `target` - base over the primitive's vertices.
   int DeltaAccessor(const Object& target, const Object& base, std::size_t primitive);
   void RenameTarget(std::size_t target, const Object& object);
+  // The mix that made `added` of this mesh's targets, if the document knows one.
+  const MorphMix* MixOf(const Object& added) const;
+  // The attributes of `added` as a new morph target of the primitive.
+  GltfJson NewTarget(const Object& added, const MorphMix* mix, std::size_t primitive);
 
   const GltfWriterContext& context_;
   const GltfMeshObjects& objects_;

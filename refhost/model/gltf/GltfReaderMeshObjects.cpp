@@ -75,6 +75,11 @@ Object& AddTargetObject(Document& document, const Object& base, const std::strin
 
 }  // namespace
 
+int GltfMeshObjects::TargetIndex(int object) const {
+  const auto found = std::find(targets.begin(), targets.end(), object);
+  return found == targets.end() ? -1 : static_cast<int>(found - targets.begin());
+}
+
 std::string GltfTargetName(const tinygltf::Mesh& mesh, int target) {
   std::string unnamed = UnnamedTargetName(static_cast<std::size_t>(target));
   if (!mesh.extras.IsObject() || !mesh.extras.Has("targetNames")) return unnamed;

@@ -19,6 +19,10 @@ struct GltfMeshObjects {
   std::vector<int> targets;
   std::vector<std::string> targetNames;
   std::vector<GltfPrimitiveSlice> primitives;
+
+  // The morph target that the object with unique ID `object` was read
+  // from; -1 when it is none of this mesh's.
+  int TargetIndex(int object) const;
 };
 
 // Appends one object per mesh, named after the mesh ("mesh<i>" when unnamed,

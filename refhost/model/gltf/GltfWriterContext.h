@@ -2,6 +2,7 @@
 
 #include <tiny_gltf.h>
 
+#include <functional>
 #include <string>
 
 #include "refhost/model/ModelFormat.h"
@@ -21,6 +22,8 @@ struct GltfWriterContext {
   const GltfReaderAccessors& accessors;
   const std::string& file;  // the output, as messages name it
   ModelFormat format;       // the output's
+  // Told what the output lacks that a user may expect of it, and why.
+  std::function<void(const std::string&)> note;
 };
 
 }  // namespace refhost

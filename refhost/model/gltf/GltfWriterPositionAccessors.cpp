@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace refhost {
@@ -30,7 +31,11 @@ std::string_view BytesOf(const void* data, std::size_t size) {
   return {static_cast<const char*>(data), size};
 }
 
-bool IsZero(const MQPoint& delta) { return delta.x == 0 && delta.y == 0 && delta.z == 0; }
+// Bit for bit, so that a -0.0 delta is written as the value it is.
+bool IsZero(const MQPoint& delta) {
+  static constexpr MQPoint kZero{0, 0, 0};
+  return std::memcmp(&delta, &kZero, sizeof delta) == 0;
+}
 
 // The smallest unsigned type that holds `largest`, and its bytes per index.
 std::pair<int, std::size_t> IndexType(std::size_t largest) {

@@ -2,6 +2,7 @@
 
 #include "refhost/document/MorphTargets.h"
 #include "refhost/model/gltf/GltfError.h"
+#include "refhost/text/MessageText.h"
 
 namespace refhost {
 
@@ -14,6 +15,11 @@ void NameMorphTarget(GltfJson& mesh, std::size_t target, std::size_t targets,
   GltfJson& names = extras["targetNames"];
   if (!names.is_array()) names = GltfJson::array();
   for (std::size_t at = names.size(); at < targets; ++at) names.push_back(UnnamedTargetName(at));
+  for (std::size_t at = 0; at < names.size(); ++at)
+    if (at != target && names[at] == name)
+      throw GltfError(file, pointer + "/extras/targetNames/" + std::to_string(at),
+                      "already names a morph target " + Quoted(name) +
+                          "; a mesh's morph targets need names of their own");
   names[target] = name;
 }
 
