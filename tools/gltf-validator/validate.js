@@ -1,8 +1,8 @@
 #!/usr/bin/env node
 // Validates each glTF file named on the command line with the Khronos glTF
 // validator, loading external resources from the file's folder. Prints one
-// line per file and each issue of error severity, and exits 1 when any file
-// has an error.
+// line per file, each issue of error severity, and each warning as
+// "  warning CODE POINTER", and exits 1 when any file has an error.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -19,6 +19,8 @@ async function validate(file) {
   const errors = report.issues.messages.filter((message) => message.severity === 0);
   console.log(`${file}: ${report.issues.numErrors} errors, ${report.issues.numWarnings} warnings`);
   for (const error of errors) console.log(`  ${error.code} ${error.pointer || ''}: ${error.message}`);
+  for (const warning of report.issues.messages.filter((message) => message.severity === 1))
+    console.log(`  warning ${warning.code} ${warning.pointer || ''}`);
   return report.issues.numErrors;
 }
 

@@ -1,19 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "refhost/model/gltf/GltfContainer.h"
-#include "refhost/model/gltf/GltfFile.h"
-#include "refhost/model/gltf/GltfReaderAccessors.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/GltfTestAsset.h"
 #include "tests/support/GltfValidator.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/MeshBuilder.h"
 #include "tests/support/PluginModule.h"
+#include "tests/support/ReadGltfAsset.h"
 
 namespace {
 
@@ -26,25 +24,6 @@ struct Conversion {
   const char* output;  // in another folder than the input's
 };
 void PrintTo(const Conversion& conversion, std::ostream* out) { *out << conversion.name; }
-
-// A model as read, with its asset for comparing what the document does not hold.
-struct ReadAsset {
-  refhost::Document* document;
-  std::unique_ptr<refhost::ModelFile> file;
-  const refhost::GltfFile& asset() const { return dynamic_cast<const refhost::GltfFile&>(*file); }
-  const refhost::Object& Named(const std::string& name) const {
-    for (int index = 0; index < document->ObjectCount(); ++index)
-      if (document->ObjectAt(index)->name() == name) return *document->ObjectAt(index);
-    throw std::runtime_error("no object " + name);
-  }
-  std::vector<float> Floats(int accessor) const {
-    const std::string bytes =
-        refhost::GltfReaderAccessors(asset().model, "").ElementBytes(accessor, "");
-    std::vector<float> values(bytes.size() / sizeof(float));
-    std::memcpy(values.data(), bytes.data(), bytes.size());
-    return values;
-  }
-};
 
 float Ulps(float a, float b) {
   return std::fabs(a - b) / (std::nextafter(std::fabs(a), INFINITY) - std::fabs(a));
@@ -103,10 +82,7 @@ class CliGltfRunTest : public HostTest, public ::testing::WithParamInterface<Con
                    ShellWord(output.string()));
   }
 
-  ReadAsset Read(const fs::path& path) {
-    refhost::Document& document = referenceHost().NewDocument();
-    return {&document, refhost::ReadModelFile(path, document)};
-  }
+  static ReadAsset Read(const fs::path& path) { return ReadGltfAsset(path); }
 
   TempDir folder;
   fs::path input =
