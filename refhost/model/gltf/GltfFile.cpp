@@ -78,7 +78,8 @@ void GltfFile::WriteTo(const Document& document, const std::filesystem::path& ou
   const std::string file = output.string();
   const ModelFormat to = IsGltf(FormatOfPath(output)) ? FormatOfPath(output) : format;
   GltfJson asset = json;
-  const GltfNewData place = PlaceNewData(asset, model, to);
+  const GltfHeldChunk held = HoldChunk(asset, model, to, file);
+  const GltfNewData place = PlaceNewData(asset, held, to);
   GltfWriterAppender appender(asset, place.buffer, place.offset);
   const GltfReaderAccessors accessors(model, file);
   const GltfWriterContext context{
@@ -94,7 +95,7 @@ void GltfFile::WriteTo(const Document& document, const std::filesystem::path& ou
   }
   for (const Object* object : added.meshes) AddNewMesh(context, *object);
   const std::vector<std::string_view> chunk =
-      FinishBuffers(context, place, folder, output.parent_path());
+      FinishBuffers(context, place, held, folder, output.parent_path());
   if (to == ModelFormat::Gltf) {
     sink(JsonText(asset, 2, file) + "\n");
   } else {

@@ -45,15 +45,14 @@ std::string DataUri(std::string_view bytes) {
   return "data:application/octet-stream;base64," + Base64(bytes);
 }
 
-GltfNewData PlaceNewData(const GltfJson& asset, const tinygltf::Model& model, ModelFormat output) {
-  const std::size_t buffers = model.buffers.size();
-  if (output == ModelFormat::Glb && (buffers == 0 || HoldsBinaryChunk(asset["buffers"][0])))
-    return {0, buffers == 0 ? 0 : PaddedToFour(model.buffers[0].data.size()), true};
-  return {static_cast<int>(buffers), 0, false};
+GltfNewData PlaceNewData(const GltfJson& asset, const GltfHeldChunk& held, ModelFormat output) {
+  if (output == ModelFormat::Glb) return {0, PaddedToFour(held.size), true};
+  const auto buffers = asset.find("buffers");
+  return {buffers == asset.end() ? 0 : static_cast<int>(buffers->size()), 0, false};
 }
 
 std::vector<std::string_view> FinishBuffers(const GltfWriterContext& context,
-                                            const GltfNewData& place,
+                                            const GltfNewData& place, const GltfHeldChunk& held,
                                             const std::filesystem::path& from,
                                             const std::filesystem::path& to) {
   GltfJson& asset = context.asset;
@@ -63,24 +62,19 @@ std::vector<std::string_view> FinishBuffers(const GltfWriterContext& context,
     RelocateUris(asset, "buffers", from, to);
     RelocateUris(asset, "images", from, to);
   }
-  std::vector<std::string_view> chunk;
-  for (std::size_t at = 0; at < model.buffers.size(); ++at) {
-    if (!HoldsBinaryChunk(asset["buffers"][at])) continue;
-    if (context.format == ModelFormat::Gltf)
+  for (std::size_t at = 0; context.format == ModelFormat::Gltf && at < model.buffers.size(); ++at)
+    if (HoldsBinaryChunk(asset["buffers"][at]))
       asset["buffers"][at]["uri"] = DataUri(BytesOf(model.buffers[at].data));
-    else if (at == 0)
-      chunk.push_back(BytesOf(model.buffers[at].data));
-  }
+  std::vector<std::string_view> chunk = held.pieces;
   if (added.empty()) return chunk;
   if (!place.inBinaryChunk) {
     AppendTo(asset, "buffers", {{"byteLength", added.size()}, {"uri", DataUri(added)}});
     return chunk;
   }
   static constexpr char kZeros[4] = {};
-  const std::size_t held = chunk.empty() ? 0 : chunk[0].size();
-  chunk.emplace_back(kZeros, place.offset - held);
+  chunk.emplace_back(kZeros, place.offset - held.size);
   chunk.push_back(added);
-  if (model.buffers.empty()) AppendTo(asset, "buffers", GltfJson::object());
+  if (!asset.contains("buffers")) AppendTo(asset, "buffers", GltfJson::object());
   asset["buffers"][0]["byteLength"] = place.offset + added.size();
   return chunk;
 }

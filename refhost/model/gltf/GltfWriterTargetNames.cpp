@@ -18,7 +18,7 @@ void NameMorphTarget(GltfJson& mesh, std::size_t target, std::size_t targets,
   for (std::size_t at = 0; at < names.size(); ++at)
     if (at != target && names[at] == name)
       throw GltfError(file, pointer + "/extras/targetNames/" + std::to_string(at),
-                      "already names a morph target " + Quoted(name) +
+                      "already holds the name " + Quoted(name) +
                           "; a mesh's morph targets need names of their own");
   names[target] = name;
 }

@@ -6,6 +6,7 @@
 
 #include "refhost/model/gltf/GltfContainer.h"
 #include "tests/support/CliRunner.h"
+#include "tests/support/ExporterHeadAsset.h"
 #include "tests/support/GltfTestAsset.h"
 #include "tests/support/GltfValidator.h"
 #include "tests/support/HostFixture.h"
@@ -173,6 +174,62 @@ TEST(CliGltfOutputTest, DefaultOutputKeepsTheInputsFormatAndStdinIsToldByItsCont
   ASSERT_EQ(piped.status, 0) << piped.err;
   EXPECT_EQ(refhost::GltfJson::parse(piped.out)["meshes"][0]["extras"]["targetNames"].back(), "new")
       << "glTF JSON on stdin is read and written as glTF";
+}
+
+}  // namespace
+
+namespace {
+
+// A .gltf whose data lies in a file beside it, in a second buffer's data URI
+// and in an image's data URI.
+fs::path WriteSpreadAsset(const fs::path& folder) {
+  ExporterHeadAsset head;
+  GltfJson& json = head.builder().json;
+  const std::vector<float> weights = {0, 0, 0, 1, 0.5f, 0.25f};
+  const std::string bytes(reinterpret_cast<const char*>(weights.data()), sizeof(float) * 6);
+  json["buffers"] = {{{"byteLength", head.builder().bin.size()}, {"uri", "head.bin"}},
+                     {{"byteLength", bytes.size()}, {"uri", refhost::DataUri(bytes)}}};
+  json["bufferViews"].push_back({{"buffer", 1}, {"byteLength", bytes.size()}});
+  json["accessors"][json["animations"][0]["samplers"][0]["output"].get<std::size_t>()]
+      ["bufferView"] = json["bufferViews"].size() - 1;
+  std::string png = refhost::DataUri(TinyPng());
+  png.replace(0, png.find(';'), "data:image/png");
+  json["images"] = {{{"uri", png}}};
+  fs::create_directories(folder);
+  head.builder().Write(folder / "head.gltf", GltfBuilder::Storage::BinFile);
+  TempDir::Write(folder / "head.bin", head.builder().bin);
+  return folder / "head.gltf";
+}
+
+TEST(CliGltfOutputTest, GltfWrittenAsGlbHoldsAllItsDataInTheOneBinaryChunk) {
+  TempDir folder;
+  const fs::path input = WriteSpreadAsset(folder / "in");
+  const fs::path output = folder / "head.glb";
+  const CliResult result =
+      RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(input.string()) +
+                 " --list 1=elem:smile-Head --list 2=elem:blink-Head --press OK -o " +
+                 ShellWord(output.string()));
+  ASSERT_EQ(result.status, 0) << result.err;
+  const ReadAsset before = ReadGltfAsset(input);
+  const ReadAsset after = ReadGltfAsset(output);
+  const GltfJson& json = after.asset().json;
+  ASSERT_EQ(json["buffers"].size(), 1u);
+  EXPECT_FALSE(json["buffers"][0].contains("uri"));
+  EXPECT_FALSE(json["images"][0].contains("uri"));
+  EXPECT_EQ(json["images"][0]["mimeType"], "image/png");
+  for (std::size_t accessor = 0; accessor < before.asset().json["accessors"].size(); ++accessor)
+    EXPECT_EQ(after.Floats(static_cast<int>(accessor)), before.Floats(static_cast<int>(accessor)))
+        << "accessor " << accessor;
+  const GltfJson& imageView =
+      json["bufferViews"][json["images"][0]["bufferView"].get<std::size_t>()];
+  const auto& chunk = after.asset().model.buffers[0].data;
+  EXPECT_EQ(std::string(chunk.begin() + imageView["byteOffset"].get<long>(),
+                        chunk.begin() + imageView["byteOffset"].get<long>() +
+                            imageView["byteLength"].get<long>()),
+            TinyPng());
+  if (!kGltfValidatorReachable) return;
+  EXPECT_EQ(GltfValidatorErrors(output), "");
+  EXPECT_EQ(GltfValidatorWarnings(output), GltfValidatorWarnings(input));
 }
 
 }  // namespace

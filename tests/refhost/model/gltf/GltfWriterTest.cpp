@@ -208,6 +208,15 @@ INSTANTIATE_TEST_SUITE_P(
                         d.ObjectAt(0)->AddVertex({0, 0, 0});
                       },
                       "object 'Face' now has 14 vertices, its mesh 13"},
+        WriterRefusal{"TakenTargetName", KeepAsset,
+                      [](refhost::Document& d) {
+                        refhost::Object& copy =
+                            refhost::Host::Instance().CloneObject(*d.ObjectAt(0));
+                        copy.SetName("elem:smile-Face");
+                        d.InsertAfter(copy, nullptr);
+                      },
+                      "/meshes/0/extras/targetNames/0: already holds the name 'smile'; a mesh's "
+                      "morph targets need names of their own"},
         WriterRefusal{"TargetLostItsName", KeepAsset,
                       [](refhost::Document& d) { d.ObjectAt(1)->SetName("smile"); },
                       "object 'smile', a morph target of 'Face', no longer has a morph target's "
