@@ -56,9 +56,11 @@ class ExporterHeadAsset {
 
   std::vector<MQPoint> Grid(int primitive) {
     std::vector<MQPoint> points;
+    points.reserve(kVertices);
     for (int row = 0; row < kRows; ++row)
       for (int column = 0; column < kColumns; ++column)
-        points.push_back({column * 0.1f + Wiggle(0.01f), row * 0.1f + Wiggle(0.01f),
+        points.push_back({static_cast<float>(column) * 0.1f + Wiggle(0.01f),
+                          static_cast<float>(row) * 0.1f + Wiggle(0.01f),
                           static_cast<float>(primitive) * 0.3f + Wiggle(0.05f)});
     return points;
   }
@@ -77,8 +79,8 @@ class ExporterHeadAsset {
   }
 
   int AddDeltas(int primitive, int target, const char* attribute, float scale) {
-    std::vector<MQPoint> deltas;
-    for (int v = 0; v < kVertices; ++v) deltas.push_back(WigglePoint(scale));
+    std::vector<MQPoint> deltas(kVertices);
+    for (MQPoint& delta : deltas) delta = WigglePoint(scale);
     deltas_[static_cast<std::size_t>(primitive)][std::to_string(target) + attribute] = deltas;
     return b_.Points(deltas);
   }
@@ -88,6 +90,7 @@ class ExporterHeadAsset {
     std::vector<MQPoint> deltas(kVertices, MQPoint{0, 0, 0});
     const std::vector<std::uint8_t> moved = {3, 4};
     std::vector<MQPoint> values;
+    values.reserve(moved.size());
     for (std::uint8_t v : moved) values.push_back(deltas[v] = {0, Wiggle(0.004f), Wiggle(0.002f)});
     deltas_[static_cast<std::size_t>(primitive)][std::to_string(target) + "POSITION"] = deltas;
     const int accessor = b_.Add(
@@ -112,7 +115,7 @@ class ExporterHeadAsset {
       uvs.insert(uvs.end(), {0.5f + Wiggle(0.5f), 0.5f + Wiggle(0.5f)});
       weights.insert(weights.end(), {1, 0, 0, 0});
     }
-    const std::vector<std::uint8_t> joints(kVertices * 4, 0);
+    const std::vector<std::uint8_t> joints(static_cast<std::size_t>(kVertices) * 4, 0);
     const std::vector<std::uint16_t> indices = Triangles();
     const refhost::GltfJson attributes = {
         {"POSITION", b_.Points(Grid(p))},

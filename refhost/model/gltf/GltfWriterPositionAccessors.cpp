@@ -3,8 +3,8 @@
 #include <tiny_gltf.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace refhost {
@@ -31,11 +31,9 @@ std::string_view BytesOf(const void* data, std::size_t size) {
   return {static_cast<const char*>(data), size};
 }
 
-// Bit for bit, so that a -0.0 delta is written as the value it is.
-bool IsZero(const MQPoint& delta) {
-  static constexpr MQPoint kZero{0, 0, 0};
-  return std::memcmp(&delta, &kZero, sizeof delta) == 0;
-}
+// +0.0 only, so that a -0.0 delta is written as the value it is.
+bool IsZero(float value) { return value == 0 && !std::signbit(value); }
+bool IsZero(const MQPoint& delta) { return IsZero(delta.x) && IsZero(delta.y) && IsZero(delta.z); }
 
 // The smallest unsigned type that holds `largest`, and its bytes per index.
 std::pair<int, std::size_t> IndexType(std::size_t largest) {

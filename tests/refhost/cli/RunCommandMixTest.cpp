@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using refhost::GltfJson;
 
-constexpr int kSmile = 0, kBlink = 1, kJaw = 2, kNewTarget = 3;
+constexpr int kSmile = 0, kBlink = 1, kNewTarget = 3;
 
 class CliMixTest : public HostTest {
  protected:
@@ -62,6 +62,7 @@ std::vector<float> Mixed(const std::vector<MQPoint>& smile, const std::vector<MQ
 
 std::vector<std::uint32_t> Bits(const std::vector<float>& values) {
   std::vector<std::uint32_t> bits;
+  bits.reserve(values.size());
   for (float value : values) bits.push_back(BitsOf(value));
   return bits;
 }
