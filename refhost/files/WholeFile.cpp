@@ -62,4 +62,13 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   return ReadBytes(OpenForReading(path).get(), path.string(), ExpectedSize(path));
 }
 
+std::string ReadFileHead(const std::filesystem::path& path, std::size_t size) {
+  const OpenedFile file = OpenForReading(path);
+  std::string head(size, '\0');
+  head.resize(std::fread(head.data(), 1, size, file.get()));
+  if (std::ferror(file.get()))
+    throw ModelFileError(path.string(), std::string("cannot read: ") + std::strerror(errno));
+  return head;
+}
+
 }  // namespace refhost

@@ -33,4 +33,8 @@ std::string ReadText(std::FILE* file, const std::string& name, std::size_t expec
 // also when it cannot be opened.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
+// The first `size` bytes of the file at `path`, all of it when it is
+// shorter; ModelFileError naming it when it cannot be opened or read.
+std::string ReadFileHead(const std::filesystem::path& path, std::size_t size);
+
 }  // namespace refhost

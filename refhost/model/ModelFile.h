@@ -30,9 +30,10 @@ class ModelFile {
                        const Sink& sink, Progress* progress) const = 0;
 
   // The same into the file at `path`, through an AtomicFile, so an existing
-  // file there is replaced only by a complete one. A path whose extension
-  // names the other family of formats (OBJ against glTF) is refused, since
-  // neither carries what the other holds.
+  // file there is replaced only by a complete one, in the format its
+  // extension names, or the format read when it names none. A path whose
+  // extension names the other family of formats (OBJ against glTF) is
+  // refused, since neither carries what the other holds.
   void Write(const Document& document, const std::filesystem::path& path,
              Progress* progress = nullptr) const;
 
@@ -44,7 +45,9 @@ class ModelFile {
 };
 
 // Reads the model at `path` into `document` in the format its extension
-// names (FormatOfPath): glTF for ".gltf" and ".glb", OBJ for any other name.
+// names (FormatNamedBy), or else the one its first bytes show
+// (FormatOfContent); a file they show no format of is refused, listing the
+// formats read. A pipe or device of no known extension is read as OBJ.
 // Throws ModelFileError naming the file and, for a flaw in it, the line or
 // the JSON pointer.
 std::unique_ptr<ModelFile> ReadModelFile(const std::filesystem::path& path, Document& document,

@@ -2,31 +2,68 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string>
+
+#include "refhost/model/gltf/GltfContainer.h"
+#include "refhost/model/obj/ObjReaderTextStart.h"
 
 namespace refhost {
+namespace {
 
-ModelFormat FormatOfPath(const std::filesystem::path& path) {
+struct NamedFormat {
+  const char* extension;
+  ModelFormat format;
+  const char* name;  // the first of a format is its name in messages
+};
+
+constexpr NamedFormat kNamedFormats[] = {{".obj", ModelFormat::Obj, "OBJ"},
+                                         {".gltf", ModelFormat::Gltf, "glTF"},
+                                         {".glb", ModelFormat::Glb, "binary glTF"},
+                                         {".vrm", ModelFormat::Glb, "VRM"}};
+
+bool StartsAsJsonObject(std::string_view head) {
+  const std::size_t first = head.find_first_not_of(" \t\r\n");
+  return first != std::string_view::npos && head[first] == '{';
+}
+
+}  // namespace
+
+std::optional<ModelFormat> FormatNamedBy(const std::filesystem::path& path) {
   std::string extension = path.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == ".gltf") return ModelFormat::Gltf;
-  if (extension == ".glb") return ModelFormat::Glb;
-  return ModelFormat::Obj;
+  for (const NamedFormat& named : kNamedFormats)
+    if (extension == named.extension) return named.format;
+  return std::nullopt;
+}
+
+ModelFormat FormatOfPath(const std::filesystem::path& path) {
+  return FormatNamedBy(path).value_or(ModelFormat::Obj);
+}
+
+std::optional<ModelFormat> FormatOfContent(std::string_view head) {
+  if (IsGlb(head)) return ModelFormat::Glb;
+  if (StartsAsJsonObject(head)) return ModelFormat::Gltf;
+  if (StartsAsObjText(head)) return ModelFormat::Obj;
+  return std::nullopt;
 }
 
 ModelFormat FormatOfBytes(std::string_view bytes) {
-  if (bytes.substr(0, 4) == "glTF") return ModelFormat::Glb;
-  const std::size_t first = bytes.find_first_not_of(" \t\r\n");
-  if (first != std::string_view::npos && bytes[first] == '{') return ModelFormat::Gltf;
-  return ModelFormat::Obj;
+  return FormatOfContent(bytes).value_or(ModelFormat::Obj);
 }
 
 bool IsGltf(ModelFormat format) { return format != ModelFormat::Obj; }
 
 const char* FormatName(ModelFormat format) {
-  static constexpr const char* kNames[] = {"OBJ", "glTF", "binary glTF"};
-  return kNames[static_cast<int>(format)];
+  for (const NamedFormat& named : kNamedFormats)
+    if (named.format == format) return named.name;
+  return "";
+}
+
+std::string ReadFormatsList() {
+  std::string list;
+  for (const NamedFormat& named : kNamedFormats)
+    list += std::string(list.empty() ? "" : ", ") + named.name + " " + named.extension;
+  return list;
 }
 
 }  // namespace refhost
