@@ -120,6 +120,18 @@ inline const std::vector<BadAsset>& BadAssets() {
                  b.json["meshes"][0]["primitives"].push_back(second);
                },
                "/meshes/0/primitives/1: has no \"attributes\" member"},
+      BadAsset{"AvatarExpressionsOfWrongType",
+               [](GltfBuilder& b) {
+                 b.json["extensions"]["VRMC_vrm"] = {{"expressions", {{"custom", {"smile"}}}}};
+               },
+               "/extensions/VRMC_vrm/expressions/custom: must be an object, not array"},
+      BadAsset{"OlderAvatarGroupNameOfWrongType",
+               [](GltfBuilder& b) {
+                 b.json["extensions"]["VRM"]["blendShapeMaster"]["blendShapeGroups"] = {
+                     {{"name", "Joy"}}, {{"name", 7}}};
+               },
+               "/extensions/VRM/blendShapeMaster/blendShapeGroups/1/name: must be a string, not "
+               "number"},
       BadAsset{"TargetNamesOfWrongType",
                [](GltfBuilder& b) { b.json["meshes"][0]["extras"]["targetNames"] = "smile"; },
                "/meshes/0/extras/targetNames: must be an array, not string"},

@@ -8,6 +8,7 @@
 #include "refhost/model/gltf/GltfMeshWriter.h"
 #include "refhost/model/gltf/GltfWriterBuffers.h"
 #include "refhost/model/gltf/GltfWriterNewMesh.h"
+#include "refhost/model/gltf/GltfWriterVrmExpressions.h"
 #include "refhost/text/ModelFileError.h"
 
 namespace refhost {
@@ -94,6 +95,7 @@ void GltfFile::WriteTo(const Document& document, const std::filesystem::path& ou
     if (targets != added.targets.end()) writer.AddTargets(targets->second);
   }
   for (const Object* object : added.meshes) AddNewMesh(context, *object);
+  AddVrmExpressions(context, meshes, added.targets);
   const std::vector<std::string_view> chunk =
       FinishBuffers(context, place, held, folder, output.parent_path());
   if (to == ModelFormat::Gltf) {

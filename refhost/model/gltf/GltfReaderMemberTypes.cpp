@@ -95,6 +95,14 @@ constexpr MemberRule kRules[] = {
     {"accessors/*/normalized", kBoolean},
     {"accessors/*/count", kIndex},
     {"accessors/*/type", kString},
+    {"extensions/VRMC_vrm", kObject},
+    {"extensions/VRMC_vrm/expressions", kObject},
+    {"extensions/VRMC_vrm/expressions/preset", kObject},
+    {"extensions/VRMC_vrm/expressions/custom", kObject},
+    {"extensions/VRM", kObject},
+    {"extensions/VRM/blendShapeMaster", kObject},
+    {"extensions/VRM/blendShapeMaster/blendShapeGroups", kObjectArray},
+    {"extensions/VRM/blendShapeMaster/blendShapeGroups/*/name", kString},
 };
 
 // Checks the members at `path` below `value`, which sits at `pointer`. A

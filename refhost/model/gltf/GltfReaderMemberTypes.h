@@ -9,7 +9,8 @@ namespace refhost {
 // Checks, before the asset is loaded, the type of every member that reading
 // or writing uses (node meshes, weights and children, mesh primitives,
 // weights and target names, scenes, animation channels and samplers, buffers,
-// views and accessors), so that writing never meets a member it cannot read.
+// views and accessors, an avatar's expressions), so that writing never meets
+// a member it cannot read.
 // A member of the wrong type throws ModelFileError naming `file`, the
 // member's JSON pointer and the type it must have; members that the tool
 // never uses are not looked at.
