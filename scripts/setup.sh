@@ -26,9 +26,13 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# The Khronos glTF validator, at the version the lock file pins (npm comes
-# with nodejs).
+# The Khronos glTF validator and the avatar reader the tests load avatars
+# with, at the versions their lock files pin (npm comes with nodejs).
 if [[ ${1:-} != demo && ! -d tools/gltf-validator/node_modules/gltf-validator ]]; then
   echo "setup: installing the glTF validator"
   npm ci --prefix tools/gltf-validator --no-audit --no-fund >/dev/null
+fi
+if [[ ${1:-} != demo && ! -d tools/vrm-reader/node_modules/@pixiv/three-vrm ]]; then
+  echo "setup: installing the avatar reader"
+  npm ci --prefix tools/vrm-reader --no-audit --no-fund >/dev/null
 fi

@@ -18,6 +18,7 @@
 #include "refhost/cli/streams/TerminalProgress.h"
 #include "refhost/host/Host.h"
 #include "refhost/model/ModelFile.h"
+#include "refhost/model/TakenNameError.h"
 #include "refhost/text/MessageText.h"
 
 namespace refhost::cli {
@@ -121,6 +122,13 @@ std::vector<const Object*> AddedObjects(const Document& document,
   return added;
 }
 
+// "in the dialog" or "with --edit 2=NAME": how the user gives the new
+// object `name` another name.
+std::string WhereToRename(const std::string& name) {
+  const int edit = EditHolding(name);
+  return edit == 0 ? "in the dialog" : "with --edit " + std::to_string(edit) + "=NAME";
+}
+
 // Two objects of one name would be one name twice in the file, which the
 // next program to read it renames at will.
 void RequireFreeNames(const Document& document, const std::vector<const Object*>& added,
@@ -129,11 +137,9 @@ void RequireFreeNames(const Document& document, const std::vector<const Object*>
     for (int index = 0; index < document.ObjectCount(); ++index) {
       const Object* other = document.ObjectAt(index);
       if (other == nullptr || other == object || other->name() != object->name()) continue;
-      const int edit = EditHolding(object->name());
-      throw CliError(
-          ModelName(model) + ": the new object's name " + Quoted(object->name()) +
-          " is taken by another object; choose another" +
-          (edit == 0 ? " in the dialog" : " with --edit " + std::to_string(edit) + "=NAME"));
+      throw CliError(ModelName(model) + ": the new object's name " + Quoted(object->name()) +
+                     " is taken by another object; choose another " +
+                     WhereToRename(object->name()));
     }
   }
 }
@@ -160,7 +166,7 @@ int RunMenuCommand(const HostedPlugin& plugin, const RunOptions& options, Docume
   });
 }
 
-void WriteModel(const Document& document, const ModelFile& model, const std::string& output) {
+void WriteModelTo(const Document& document, const ModelFile& model, const std::string& output) {
   if (output == kStandardStream) {
     return NamingMemoryShortage(kStandardOutputName, "writing the document", [&] {
       model.WriteTo(document, kStandardOutputName, WriteStandardOutput, nullptr);
@@ -171,6 +177,16 @@ void WriteModel(const Document& document, const ModelFile& model, const std::str
     TerminalProgress progress("writing " + Escaped(output));
     model.Write(document, output, &progress);
   });
+}
+
+// A name the file cannot take ends the run as a taken object name does,
+// saying how to choose another.
+void WriteModel(const Document& document, const ModelFile& model, const std::string& output) {
+  try {
+    WriteModelTo(document, model, output);
+  } catch (const TakenNameError& error) {
+    throw CliError(error.what() + (" " + WhereToRename(error.object())));
+  }
 }
 
 }  // namespace

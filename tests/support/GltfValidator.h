@@ -1,29 +1,22 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
 #include <utility>
 
-#include "tests/support/CliRunner.h"
+#include "tests/support/NodeScript.h"
 
 // The exit status and the printed report of the Khronos glTF validator on
-// `file`.
+// `file`. It runs on node from tools/gltf-validator.
 inline std::pair<int, std::string> GltfValidatorReport(const std::filesystem::path& file) {
-  TempDir capture;
-  const std::string script =
-      std::string(BLENDFORGE_SOURCE_DIR) + "/tools/gltf-validator/validate.js";
-  const std::string command = "node " + ShellWord(script) + " " + ShellWord(file.string()) + " >" +
-                              ShellWord((capture / "report").string()) + " 2>&1";
-  const int status = ExitStatusOf(std::system(command.c_str()));
-  return {status, TempDir::Read(capture / "report")};
+  const NodeScriptResult result = RunNodeScript("gltf-validator/validate.js", file);
+  return {result.status, result.output};
 }
 
 // The Khronos glTF validator's report on `file`, empty when it finds no
-// error. It runs on node from tools/gltf-validator (set up by
-// scripts/setup.sh), which the Windows build under wine cannot start.
+// error.
 inline std::string GltfValidatorErrors(const std::filesystem::path& file) {
   const auto [status, report] = GltfValidatorReport(file);
   return status == 0 ? "" : report + " (status " + std::to_string(status) + ")";
@@ -41,8 +34,4 @@ inline std::set<std::string> GltfValidatorWarnings(const std::filesystem::path& 
   return codes;
 }
 
-#ifdef _WIN32
-inline constexpr bool kGltfValidatorReachable = false;
-#else
-inline constexpr bool kGltfValidatorReachable = true;
-#endif
+inline constexpr bool kGltfValidatorReachable = kNodeReachable;
