@@ -6,7 +6,6 @@
 
 #include "refhost/host/Host.h"
 #include "refhost/model/gltf/GltfFile.h"
-#include "tests/support/GltfTestAsset.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/VrmTestAsset.h"
 
@@ -28,7 +27,7 @@ void AddTarget(refhost::Document& document, const std::string& base, const std::
   FAIL() << "no object " << base;
 }
 
-class GltfAvatarWriterTest : public HostTest {
+class GltfWriterVrmTest : public HostTest, public ::testing::WithParamInterface<VrmKind> {
  protected:
   // `asset` written as a .vrm, read, changed by `edit` and written again; the
   // JSON written.
@@ -44,24 +43,12 @@ class GltfAvatarWriterTest : public HostTest {
         .json;
   }
 
-  TempDir folder;
-  std::vector<std::string> notes;
-};
-
-TEST_F(GltfAvatarWriterTest, AnAssetThatIsNoAvatarGetsNoExpressions) {
-  const GltfJson written = Written(TestAsset(), [](refhost::Document& document) {
-    AddTarget(document, "Face", "elem:mix-Face");
-  });
-  EXPECT_FALSE(written.contains("extensions")) << "an extension was made up for a plain asset";
-  EXPECT_EQ(written["extensionsUsed"], GltfJson{"KHR_materials_unlit"});
-}
-
-class GltfWriterVrmTest : public GltfAvatarWriterTest,
-                          public ::testing::WithParamInterface<VrmKind> {
- protected:
   static GltfJson Extension(const GltfJson& asset) {
     return asset.at("extensions").at(GetParam() == VrmKind::Current ? "VRMC_vrm" : "VRM");
   }
+
+  TempDir folder;
+  std::vector<std::string> notes;
 };
 
 TEST_P(GltfWriterVrmTest, AnUnchangedAvatarWritesTheSameBytes) {
