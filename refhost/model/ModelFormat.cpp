@@ -36,10 +36,6 @@ std::optional<ModelFormat> FormatNamedBy(const std::filesystem::path& path) {
   return std::nullopt;
 }
 
-ModelFormat FormatOfPath(const std::filesystem::path& path) {
-  return FormatNamedBy(path).value_or(ModelFormat::Obj);
-}
-
 std::optional<ModelFormat> FormatOfContent(std::string_view head) {
   if (IsGlb(head)) return ModelFormat::Glb;
   if (StartsAsJsonObject(head)) return ModelFormat::Gltf;

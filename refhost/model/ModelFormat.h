@@ -15,9 +15,6 @@ enum class ModelFormat { Obj, Gltf, Glb };
 // ".glb" or ".vrm"; none for any other extension.
 std::optional<ModelFormat> FormatNamedBy(const std::filesystem::path& path);
 
-// FormatNamedBy, OBJ for an extension that names no format.
-ModelFormat FormatOfPath(const std::filesystem::path& path);
-
 // The format a model's first bytes show: the binary glTF magic, JSON's
 // opening brace, or OBJ text (see StartsAsObjText); none for anything else.
 std::optional<ModelFormat> FormatOfContent(std::string_view head);

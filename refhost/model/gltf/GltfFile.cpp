@@ -1,6 +1,7 @@
 #include "refhost/model/gltf/GltfFile.h"
 
 #include <map>
+#include <optional>
 #include <unordered_set>
 
 #include "refhost/document/MorphTargets.h"
@@ -77,7 +78,8 @@ std::string JsonText(const GltfJson& asset, int indent, const std::string& file)
 void GltfFile::WriteTo(const Document& document, const std::filesystem::path& output,
                        const Sink& sink, Progress* progress) const {
   const std::string file = output.string();
-  const ModelFormat to = IsGltf(FormatOfPath(output)) ? FormatOfPath(output) : format;
+  const std::optional<ModelFormat> named = FormatNamedBy(output);
+  const ModelFormat to = named && IsGltf(*named) ? *named : format;
   GltfJson asset = json;
   const GltfHeldChunk held = HoldChunk(asset, model, to, file);
   const GltfNewData place = PlaceNewData(asset, held, to);
