@@ -121,10 +121,13 @@ class ObjParser {
     Keep(Kind::Text, line);
   }
 
+  // A writer that adds normals of its own renumbers the file's by how many
+  // come before them, which each run of kept text tells.
   void ParseNormal(ObjTokens& tokens, std::string_view line) {
     numbers_.Check(tokens, "normal", 3);
     references_.CountNormal();
     Keep(Kind::Text, line);
+    ++file_.statements.back().number;
   }
 
   void ParseElement(ObjTokens& tokens, ElementKind kind) {

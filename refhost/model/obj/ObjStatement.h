@@ -14,7 +14,8 @@ namespace refhost {
 struct ObjStatement {
   enum class Kind : std::uint8_t {
     Text,             // lines kept as they were: comments, blank lines, vt, vn
-                      // and everything else the document has no use for
+                      // and everything else the document has no use for;
+                      // `number` is how many of them are vn lines
     MaterialLibrary,  // an mtllib line: its names follow the output's folder
     Material,         // usemtl, g and s lines, kept as they were; `number` is
     Group,            // the material, group or smoothing group they set

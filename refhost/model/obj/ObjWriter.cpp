@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "refhost/files/RelocatedPath.h"
 #include "refhost/model/obj/ObjTokens.h"
 #include "refhost/model/obj/ObjWriterElementLines.h"
 #include "refhost/model/obj/ObjWriterLineBuffer.h"
+#include "refhost/model/obj/ObjWriterMixedNormals.h"
 #include "refhost/model/obj/ObjWriterPlacement.h"
 #include "refhost/text/MessageText.h"
 #include "refhost/text/ModelFileError.h"
@@ -26,6 +28,7 @@ class ObjFormatter {
         outputFolder_(output.parent_path()),
         text_(sink, file.lineEnd),
         lines_(text_, document, file, outputName_, progress),
+        mixedNormals_(document, file, outputName_),
         newObjects_(PlaceNewObjects(document, file)) {}
 
   void Write() {
@@ -61,6 +64,7 @@ class ObjFormatter {
         running_.smoothing = statement.number;
         break;
       case Kind::Text:
+        lines_.PassFileNormals(statement.number);
         break;
     }
     text_.Append(TextOf(statement));
@@ -152,15 +156,19 @@ class ObjFormatter {
     WriteStyle(before, *objects.back());
   }
 
+  // A mixed object's own normals go with its lines, right before its faces.
   void WriteNewObject(const Object& object) {
     WriteName(object);
     const std::uint64_t base = lines_.verticesWritten();
     lines_.WriteVertices(object, 0, object.VertexCount());
+    const std::optional<std::vector<MQPoint>> normals = mixedNormals_.Of(object);
+    std::uint64_t ownNormal = normals ? lines_.WriteNormals(*normals) : 0;
     for (ElementKind kind : kElementKinds) {
       const ElementList& list = object.elements(kind);
+      std::uint64_t* own = normals && kind == ElementKind::Face ? &ownNormal : nullptr;
       for (int index = 0; index < list.Count(); ++index) {
         WriteStyle(list.StyleOf(index), object);
-        lines_.WriteElements(kind, list, index, 1, base);
+        lines_.WriteElements(kind, list, index, 1, base, {}, own);
       }
     }
   }
@@ -225,6 +233,7 @@ class ObjFormatter {
   const std::filesystem::path outputFolder_;
   ObjWriterLineBuffer text_;
   ObjWriterElementLines lines_;
+  ObjWriterMixedNormals mixedNormals_;
   const std::vector<std::vector<const Object*>> newObjects_;
   const Object* readObject_ = nullptr;
   Cursors cursors_;

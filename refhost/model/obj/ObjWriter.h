@@ -19,7 +19,9 @@ namespace refhost {
 // back to the same bits. An object taken out of the document leaves out its
 // own lines. New objects go where PlaceNewObjects puts them, with the usemtl,
 // g and s lines their elements need; the style in effect after them is the
-// one before them. The text is handed to `sink` in pieces.
+// one before them. A new object whose mix the document noted gets normals of
+// its own (ObjWriterMixedNormals), and every normal of the file keeps its
+// number among the others. The text is handed to `sink` in pieces.
 //
 // What OBJ cannot store (a name with a line break, a material library path
 // with a blank, an element without a material where one is in effect, a

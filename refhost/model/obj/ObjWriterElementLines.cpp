@@ -60,24 +60,44 @@ void ObjWriterElementLines::FailNonFinite(const Object& object, int index) const
 }
 
 void ObjWriterElementLines::WriteElements(ElementKind kind, const ElementList& list, int first,
-                                          int count, std::uint64_t base, std::string_view comment) {
+                                          int count, std::uint64_t base, std::string_view comment,
+                                          std::uint64_t* ownNormal) {
   for (int index = first; index < first + count; ++index) {
-    WriteElement(kind, list, index, base);
+    WriteElement(kind, list, index, base, ownNormal);
     EndLine(index + 1 == first + count, comment);
   }
 }
 
+std::uint64_t ObjWriterElementLines::WriteNormals(const std::vector<MQPoint>& normals) {
+  for (const MQPoint& normal : normals) {
+    text_.Append("vn");
+    text_.AppendFloat(normal.x);
+    text_.AppendFloat(normal.y);
+    text_.AppendFloat(normal.z);
+    text_.EndLine();
+  }
+  return normals_.AddOwnNormals(normals.size());
+}
+
 void ObjWriterElementLines::WriteElement(ElementKind kind, const ElementList& list, int index,
-                                         std::uint64_t base) {
+                                         std::uint64_t base, std::uint64_t* ownNormal) {
   text_.Append(KeywordOf(kind));
   for (Corner corner : list.CornersOf(index)) {
     text_.AppendNumber(' ', base + static_cast<std::uint64_t>(corner.vertex) + 1);
-    if (corner.texture >= 0)
-      AppendReference(corner.texture, file_.textureCoords, "texture coordinate");
-    else if (corner.normal >= 0)
+    if (corner.texture >= 0) {
+      CheckDefined(corner.texture, file_.textureCoords, "texture coordinate");
+      text_.AppendNumber('/', static_cast<std::uint64_t>(corner.texture) + 1);
+    } else if (corner.normal >= 0) {
       text_.Append('/');
-    if (corner.normal >= 0) AppendReference(corner.normal, file_.normals, "normal");
+    }
+    if (corner.normal >= 0) text_.AppendNumber('/', NormalNumber(corner.normal, ownNormal));
   }
+}
+
+std::uint64_t ObjWriterElementLines::NormalNumber(int normal, std::uint64_t* ownNormal) const {
+  if (ownNormal != nullptr) return (*ownNormal)++;
+  CheckDefined(normal, file_.normals, "normal");
+  return normals_.NumberOf(normal);
 }
 
 void ObjWriterElementLines::EndLine(bool last, std::string_view comment) {
@@ -89,12 +109,11 @@ void ObjWriterElementLines::EndLine(bool last, std::string_view comment) {
   Advance();
 }
 
-void ObjWriterElementLines::AppendReference(int index, long long defined, const char* noun) {
+void ObjWriterElementLines::CheckDefined(int index, long long defined, const char* noun) const {
   if (index >= defined)
     throw ModelFileError(outputName_, std::string("an element refers to ") + noun + " " +
                                           std::to_string(index + 1) +
                                           ", which the file does not define");
-  text_.AppendNumber('/', static_cast<std::uint64_t>(index) + 1);
 }
 
 void ObjWriterElementLines::Advance() {
