@@ -19,6 +19,17 @@ struct GlbChunks {
 // `size` rounded up to the 4 bytes that glTF aligns chunks and buffer views to.
 inline std::size_t PaddedToFour(std::size_t size) { return (size + 3) / 4 * 4; }
 
+// Loaded buffer bytes as the pieces that a .glb is written of.
+inline std::string_view BytesOf(const std::vector<unsigned char>& data) {
+  return {reinterpret_cast<const char*>(data.data()), data.size()};
+}
+
+// The zeros that pad `size` bytes to a multiple of 4.
+inline std::string_view ZeroPadding(std::size_t size) {
+  static constexpr char kZeros[4] = {};
+  return {kZeros, PaddedToFour(size) - size};
+}
+
 // Whether the bytes start as a binary glTF does.
 bool IsGlb(std::string_view bytes);
 

@@ -25,10 +25,6 @@ std::string Base64(std::string_view bytes) {
   return text;
 }
 
-std::string_view BytesOf(const std::vector<unsigned char>& data) {
-  return {reinterpret_cast<const char*>(data.data()), data.size()};
-}
-
 void RelocateUris(GltfJson& asset, const char* list, const std::filesystem::path& from,
                   const std::filesystem::path& to) {
   const auto found = asset.find(list);
@@ -71,8 +67,7 @@ std::vector<std::string_view> FinishBuffers(const GltfWriterContext& context,
     AppendTo(asset, "buffers", {{"byteLength", added.size()}, {"uri", DataUri(added)}});
     return chunk;
   }
-  static constexpr char kZeros[4] = {};
-  chunk.emplace_back(kZeros, place.offset - held.size);
+  chunk.push_back(ZeroPadding(held.size));
   chunk.push_back(added);
   if (!asset.contains("buffers")) AppendTo(asset, "buffers", GltfJson::object());
   asset["buffers"][0]["byteLength"] = place.offset + added.size();

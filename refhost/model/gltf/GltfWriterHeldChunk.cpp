@@ -6,16 +6,10 @@
 namespace refhost {
 namespace {
 
-constexpr char kZeros[4] = {};
-
-std::string_view BytesOf(const std::vector<unsigned char>& data) {
-  return {reinterpret_cast<const char*>(data.data()), data.size()};
-}
-
 // Appends `bytes` at the next multiple of 4; returns where they start.
 std::size_t Append(GltfHeldChunk& chunk, std::string_view bytes) {
   const std::size_t start = PaddedToFour(chunk.size);
-  if (start != chunk.size) chunk.pieces.emplace_back(kZeros, start - chunk.size);
+  if (start != chunk.size) chunk.pieces.push_back(ZeroPadding(chunk.size));
   chunk.pieces.push_back(bytes);
   chunk.size = start + bytes.size();
   return start;

@@ -13,8 +13,8 @@ std::size_t GroupIndex(const GltfJson& groups, const std::string& name) {
   return at;
 }
 
-void RequireFreeName(const GltfWriterContext& context, const GltfJson& groups,
-                     const GltfNewTarget& target) {
+void RequireFreeGroupName(const GltfWriterContext& context, const GltfJson& groups,
+                          const GltfNewTarget& target) {
   const std::size_t at = GroupIndex(groups, target.name);
   if (at == groups.size()) return;
   throw TakenNameError(
@@ -39,7 +39,7 @@ void AddBlendShapeGroups(const GltfWriterContext& context, GltfJson& vrm,
                          const std::vector<GltfNewTarget>& targets) {
   GltfJson& groups = vrm["blendShapeMaster"]["blendShapeGroups"];
   if (groups.is_null()) groups = GltfJson::array();
-  for (const GltfNewTarget& target : targets) RequireFreeName(context, groups, target);
+  for (const GltfNewTarget& target : targets) RequireFreeGroupName(context, groups, target);
   for (const GltfNewTarget& target : targets) {
     // New targets of one name, on several meshes, share their group.
     const std::size_t at = GroupIndex(groups, target.name);

@@ -19,8 +19,8 @@ bool IsPresetName(const std::string& name) {
   return false;
 }
 
-void RequireFreeName(const GltfWriterContext& context, const GltfJson& expressions,
-                     const GltfNewTarget& target) {
+void RequireFreeExpressionName(const GltfWriterContext& context, const GltfJson& expressions,
+                               const GltfNewTarget& target) {
   const std::string pointer =
       (GltfJson::json_pointer("/extensions/VRMC_vrm/expressions/custom") / target.name).to_string();
   const char* const choose = "; choose another name for the new morph target";
@@ -44,7 +44,8 @@ void AddCustomExpressions(const GltfWriterContext& context, GltfJson& vrm,
                           const std::vector<GltfNewTarget>& targets) {
   GltfJson& expressions = vrm["expressions"];
   if (expressions.is_null()) expressions = GltfJson::object();
-  for (const GltfNewTarget& target : targets) RequireFreeName(context, expressions, target);
+  for (const GltfNewTarget& target : targets)
+    RequireFreeExpressionName(context, expressions, target);
   for (const GltfNewTarget& target : targets) {
     GltfJson& binds = expressions["custom"][target.name]["morphTargetBinds"];
     for (int node : target.nodes)
