@@ -34,11 +34,9 @@ const Object* ItemObject(const Document& document, const Widget& list) {
   return document.FindByUniqueID(static_cast<int>(tag));
 }
 
-}  // namespace
-
-std::vector<ChosenTarget> ChosenTargets(const Document& document) {
-  const std::vector<const Widget*> lists = InLastDialog(widget_kind::kListBox);
-  const std::vector<const Widget*> spins = InLastDialog(widget_kind::kDoubleSpinBox);
+// Each list box's current object with the spin box of the same number.
+std::vector<ChosenTarget> Chosen(const Document& document, const std::vector<const Widget*>& lists,
+                                 const std::vector<const Widget*>& spins) {
   std::vector<ChosenTarget> chosen;
   for (std::size_t at = 0; at < lists.size(); ++at)
     chosen.push_back(
@@ -46,12 +44,19 @@ std::vector<ChosenTarget> ChosenTargets(const Document& document) {
   return chosen;
 }
 
+}  // namespace
+
+std::vector<ChosenTarget> ChosenTargets(const Document& document) {
+  return Chosen(document, InLastDialog(widget_kind::kListBox),
+                InLastDialog(widget_kind::kDoubleSpinBox));
+}
+
 std::optional<MorphMix> ChosenMix(const Document& document, const Object& base) {
-  if (InLastDialog(widget_kind::kListBox).size() != kMergeTargets ||
-      InLastDialog(widget_kind::kDoubleSpinBox).size() != kMergeTargets)
-    return std::nullopt;
+  const std::vector<const Widget*> lists = InLastDialog(widget_kind::kListBox);
+  const std::vector<const Widget*> spins = InLastDialog(widget_kind::kDoubleSpinBox);
+  if (lists.size() != kMergeTargets || spins.size() != kMergeTargets) return std::nullopt;
   MorphMix mix{base.uniqueID(), {}};
-  for (const ChosenTarget& target : ChosenTargets(document)) {
+  for (const ChosenTarget& target : Chosen(document, lists, spins)) {
     if (target.object == nullptr) continue;
     mix.terms.push_back({target.object->uniqueID(), static_cast<float>(target.percent / 100.0)});
   }

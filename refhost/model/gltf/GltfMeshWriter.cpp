@@ -113,9 +113,9 @@ const MorphMix* GltfMeshWriter::MixOf(const Object& added) const {
   return mix;
 }
 
-GltfJson GltfMeshWriter::NewTarget(const Object& added, const MorphMix* mix,
+GltfJson GltfMeshWriter::NewTarget(const Object& added, const Object& base, const MorphMix* mix,
                                    std::size_t primitive) {
-  GltfJson attributes{{"POSITION", DeltaAccessor(added, Base(), primitive)}};
+  GltfJson attributes{{"POSITION", DeltaAccessor(added, base, primitive)}};
   if (mix == nullptr) return attributes;
   for (const char* attribute : {"NORMAL", "TANGENT"}) {
     const auto deltas = MixedDeltas(context_, objects_, *mix, primitive, attribute);
@@ -127,11 +127,12 @@ GltfJson GltfMeshWriter::NewTarget(const Object& added, const MorphMix* mix,
 
 void GltfMeshWriter::AddTargets(const std::vector<const Object*>& added) {
   if (added.empty()) return;
+  const Object& base = Base();
   const std::size_t existing = objects_.targets.size();
   for (std::size_t at = 0; at < added.size(); ++at) {
     const MorphMix* mix = MixOf(*added[at]);
     for (std::size_t p = 0; p < objects_.primitives.size(); ++p)
-      AppendTo(PrimitiveJson(p), "targets", NewTarget(*added[at], mix, p));
+      AppendTo(PrimitiveJson(p), "targets", NewTarget(*added[at], base, mix, p));
     NameMorphTarget(MeshJson(), existing + at, existing + added.size(),
                     MorphNameOf(added[at]->name()), context_.file,
                     JsonPointer("meshes", objects_.mesh));

@@ -42,7 +42,8 @@ class GltfMeshWriter {
   // The mix that made `added` of this mesh's targets, if the document knows one.
   const MorphMix* MixOf(const Object& added) const;
   // The attributes of `added` as a new morph target of the primitive.
-  GltfJson NewTarget(const Object& added, const MorphMix* mix, std::size_t primitive);
+  GltfJson NewTarget(const Object& added, const Object& base, const MorphMix* mix,
+                     std::size_t primitive);
 
   const GltfWriterContext& context_;
   const GltfMeshObjects& objects_;
