@@ -17,7 +17,6 @@ constexpr Rgb kBackground{250, 250, 250};
 constexpr Rgb kInk{30, 30, 30};
 constexpr Rgb kSurface{196, 204, 218};
 constexpr Rgb kDivider{210, 210, 210};
-constexpr int kTextScale = 2;
 constexpr int kPad = 8;
 // From the upper left, in front of the model; of length 1.
 constexpr Vec3 kLight{-0.40824829f, 0.40824829f, 0.81649658f};
@@ -122,12 +121,11 @@ void DrawLegend(Image& image, Rect area, float hottest) {
         Viridis(static_cast<float>(x) / static_cast<float>(std::max(area.width - 1, 1))));
   }
   const int textTop = area.y + barHeight + 4;
-  DrawText(image, area.x, textTop, "0", kTextScale, kInk);
+  DrawText(image, area.x, textTop, "0", kInk);
   const std::string top = Number(hottest);
-  DrawText(image, area.x + area.width - TextWidth(top, kTextScale), textTop, top, kTextScale, kInk);
+  DrawText(image, area.x + area.width - TextWidth(top), textTop, top, kInk);
   const std::string caption = "moved";
-  DrawText(image, area.x + (area.width - TextWidth(caption, kTextScale)) / 2, textTop, caption,
-           kTextScale, kInk);
+  DrawText(image, area.x + (area.width - TextWidth(caption)) / 2, textTop, caption, kInk);
 }
 
 }  // namespace
@@ -136,8 +134,8 @@ Image DrawSheet(const std::vector<PreviewMesh>& meshes, int width, int height) {
   Image image(width, height, kBackground);
   if (meshes.empty()) return image;
   const int count = static_cast<int>(meshes.size());
-  const int labelHeight = TextHeight(kTextScale) + 2 * kPad;
-  const int legendHeight = 12 + 4 + TextHeight(kTextScale) + 2 * kPad;
+  const int labelHeight = TextHeight() + 2 * kPad;
+  const int legendHeight = 12 + 4 + TextHeight() + 2 * kPad;
   const int panelWidth = width / count;
   const Camera camera(BoundsOf(meshes.front().positions), float(panelWidth),
                       float(std::max(height - labelHeight - legendHeight, 1)));
@@ -145,8 +143,7 @@ Image DrawSheet(const std::vector<PreviewMesh>& meshes, int width, int height) {
     const PreviewMesh& mesh = meshes[static_cast<std::size_t>(i)];
     const int left = i * panelWidth;
     if (i > 0) image.FillRect({left, 0, 1, height}, kDivider);
-    DrawText(image, left + kPad, kPad, FitText(mesh.label, panelWidth - 2 * kPad, kTextScale),
-             kTextScale, kInk);
+    DrawText(image, left + kPad, kPad, FitText(mesh.label, panelWidth - 2 * kPad), kInk);
     PanelPainter painter(
         image, {left, labelHeight, panelWidth, height - labelHeight - legendHeight}, camera, mesh);
     painter.Paint();
