@@ -1,23 +1,19 @@
 #include "refhost/preview/PreviewSheet.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 
 #include "refhost/preview/Camera.h"
 #include "refhost/preview/ColorMap.h"
+#include "refhost/preview/Legend.h"
+#include "refhost/preview/Palette.h"
 #include "refhost/preview/Rasterizer.h"
 #include "refhost/preview/TextPainter.h"
 
 namespace refhost::preview {
 namespace {
 
-constexpr Rgb kBackground{250, 250, 250};
-constexpr Rgb kInk{30, 30, 30};
-constexpr Rgb kSurface{196, 204, 218};
-constexpr Rgb kDivider{210, 210, 210};
-constexpr int kPad = 8;
 // From the upper left, in front of the model; of length 1.
 constexpr Vec3 kLight{-0.40824829f, 0.40824829f, 0.81649658f};
 constexpr float kAmbient = 0.3f;
@@ -40,12 +36,6 @@ float Brightness(Vec3 a, Vec3 b, Vec3 c) {
   const float facing = (front ? 1.0f : -1.0f) * Dot(normal, kLight) / length;
   const float brightness = kAmbient + (1 - kAmbient) * std::max(facing, 0.0f);
   return front ? brightness : kBackFace * brightness;
-}
-
-std::string Number(float value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 3);
-  return std::string(text, result.ptr);
 }
 
 class PanelPainter {
@@ -112,22 +102,6 @@ class PanelPainter {
   std::vector<ScreenPoint> screen_;
 };
 
-// A colour bar from 0 to the largest value, with both ends written under it.
-void DrawLegend(Image& image, Rect area, float hottest) {
-  const int barHeight = 12;
-  for (int x = 0; x < area.width; ++x) {
-    image.FillRect(
-        {area.x + x, area.y, 1, barHeight},
-        Viridis(static_cast<float>(x) / static_cast<float>(std::max(area.width - 1, 1))));
-  }
-  const int textTop = area.y + barHeight + 4;
-  DrawText(image, area.x, textTop, "0", kInk);
-  const std::string top = Number(hottest);
-  DrawText(image, area.x + area.width - TextWidth(top), textTop, top, kInk);
-  const std::string caption = "moved";
-  DrawText(image, area.x + (area.width - TextWidth(caption)) / 2, textTop, caption, kInk);
-}
-
 }  // namespace
 
 Image DrawSheet(const std::vector<PreviewMesh>& meshes, int width, int height) {
@@ -135,7 +109,7 @@ Image DrawSheet(const std::vector<PreviewMesh>& meshes, int width, int height) {
   if (meshes.empty()) return image;
   const int count = static_cast<int>(meshes.size());
   const int labelHeight = TextHeight() + 2 * kPad;
-  const int legendHeight = 12 + 4 + TextHeight() + 2 * kPad;
+  const int legendHeight = LegendHeight() + 2 * kPad;
   const int panelWidth = width / count;
   const Camera camera(BoundsOf(meshes.front().positions), float(panelWidth),
                       float(std::max(height - labelHeight - legendHeight, 1)));
@@ -148,7 +122,8 @@ Image DrawSheet(const std::vector<PreviewMesh>& meshes, int width, int height) {
         image, {left, labelHeight, panelWidth, height - labelHeight - legendHeight}, camera, mesh);
     painter.Paint();
     if (!mesh.heat.empty()) {
-      DrawLegend(image, {left + kPad, height - legendHeight + kPad, panelWidth - 2 * kPad, 0},
+      DrawLegend(image,
+                 {left + kPad, height - legendHeight + kPad, panelWidth - 2 * kPad, LegendHeight()},
                  painter.hottest());
     }
   }
