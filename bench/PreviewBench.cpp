@@ -25,7 +25,7 @@ void BM_DrawPreview(benchmark::State& state) {
   for (auto _ : state) {
     const std::vector<refhost::preview::PreviewMesh> meshes = {
         refhost::cli::MeshOf(moved, moved.name(), &base)};
-    benchmark::DoNotOptimize(refhost::preview::DrawSheet(meshes, 1600, 500));
+    benchmark::DoNotOptimize(refhost::preview::DrawSheet(meshes, {}));
   }
   state.counters["vertices"] = kModelVertices;
   refhost::Host::Instance().Reset();

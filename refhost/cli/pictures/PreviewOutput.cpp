@@ -22,8 +22,8 @@ void ParsePreviewSize(const std::string& text, PreviewOptions& options) {
   const std::string label = "--preview-size " + Quoted(text);
   if (x == std::string::npos)
     throw CliError(label + ": expected WIDTHxHEIGHT in pixels, e.g. 1600x500");
-  if (!ParseSide(text.substr(0, x), options.width) ||
-      !ParseSide(text.substr(x + 1), options.height))
+  if (!ParseSide(text.substr(0, x), options.sheet.size.width) ||
+      !ParseSide(text.substr(x + 1), options.sheet.size.height))
     throw CliError(label + ": each side takes a whole number of pixels from 1 to " +
                    std::to_string(kLargestPreviewSide));
 }
@@ -31,7 +31,7 @@ void ParsePreviewSize(const std::string& text, PreviewOptions& options) {
 void WritePreview(const std::vector<preview::PreviewMesh>& meshes, const PreviewOptions& options) {
   NamingMemoryShortage(options.path, "drawing the preview", [&] {
     AtomicFile file(options.path);
-    file.Write(preview::EncodePng(preview::DrawSheet(meshes, options.width, options.height)));
+    file.Write(preview::EncodePng(preview::DrawSheet(meshes, options.sheet)));
     file.Commit();
   });
 }

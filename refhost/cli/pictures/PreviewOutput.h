@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "refhost/preview/PreviewMesh.h"
+#include "refhost/preview/SheetOptions.h"
 
 namespace refhost::cli {
 
 struct PreviewOptions {
   std::string path;  // empty: no preview
-  int width = 1600;
-  int height = 500;
+  preview::SheetOptions sheet;
 };
 
 // Reads "WxH" into the options; CliError naming --preview-size when it is not

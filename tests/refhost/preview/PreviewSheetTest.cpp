@@ -10,32 +10,18 @@
 #include "refhost/preview/PngEncoder.h"
 #include "refhost/preview/PreviewSheet.h"
 #include "refhost/preview/TextPainter.h"
+#include "tests/refhost/preview/TestMeshes.h"
 
 namespace {
 
+using preview_test::Grid;
 using refhost::preview::DrawSheet;
 using refhost::preview::Image;
 using refhost::preview::PreviewMesh;
+using refhost::preview::SheetOptions;
 using refhost::preview::Vec3;
 
-// A flat square grid of quads in the x-z plane, `cells` on a side.
-PreviewMesh Grid(int cells, std::string label) {
-  PreviewMesh mesh;
-  mesh.label = std::move(label);
-  for (int z = 0; z <= cells; ++z) {
-    for (int x = 0; x <= cells; ++x) mesh.positions.push_back({float(x), 0, float(z)});
-  }
-  mesh.faceStarts.push_back(0);
-  for (int z = 0; z < cells; ++z) {
-    for (int x = 0; x < cells; ++x) {
-      const int corner = z * (cells + 1) + x;
-      mesh.faceCorners.insert(mesh.faceCorners.end(),
-                              {corner, corner + cells + 1, corner + cells + 2, corner + 1});
-      mesh.faceStarts.push_back(static_cast<int>(mesh.faceCorners.size()));
-    }
-  }
-  return mesh;
-}
+SheetOptions Sized(int width, int height) { return {refhost::preview::SheetSize{width, height}}; }
 
 bool SamePixel(const Image& image, int x1, int x2, int y) {
   const auto a = image.At(x1, y);
@@ -45,12 +31,12 @@ bool SamePixel(const Image& image, int x1, int x2, int y) {
 
 TEST(PreviewSheetTest, HasTheRequestedSizeAndTheSameBytesEveryTime) {
   const std::vector<PreviewMesh> meshes = {Grid(4, "base"), Grid(4, "target")};
-  const Image first = DrawSheet(meshes, 321, 123);
+  const Image first = DrawSheet(meshes, Sized(321, 123));
   EXPECT_EQ(first.width(), 321);
   EXPECT_EQ(first.height(), 123);
   const std::string png = refhost::preview::EncodePng(first);
   EXPECT_EQ(png.substr(1, 3), "PNG") << "not a PNG file";
-  EXPECT_EQ(png, refhost::preview::EncodePng(DrawSheet(meshes, 321, 123)))
+  EXPECT_EQ(png, refhost::preview::EncodePng(DrawSheet(meshes, Sized(321, 123))))
       << "drawing the same meshes twice gave different files";
 }
 
@@ -59,7 +45,7 @@ TEST(PreviewSheetTest, MovedPanelDiffersFromTheBaseOnlyWhereItMoved) {
   PreviewMesh moved = base;
   moved.positions[40].y = 1.5f;  // one inner vertex, near the grid's middle
   const int panelWidth = 200;
-  const Image image = DrawSheet({base, moved}, 2 * panelWidth, 200);
+  const Image image = DrawSheet({base, moved}, Sized(2 * panelWidth, 200));
   int differing = 0;
   int farFromTheMove = 0;
   for (int y = 0; y < image.height(); ++y) {
@@ -87,7 +73,7 @@ TEST(PreviewSheetTest, ColourRisesWithTheDistanceMoved) {
     row.faceCorners.insert(row.faceCorners.end(), {first, first + 1, first + 2, first + 3});
     row.faceStarts.push_back(static_cast<int>(row.faceCorners.size()));
   }
-  const Image image = DrawSheet({row}, 600, 300);
+  const Image image = DrawSheet({row}, Sized(600, 300));
   // Each quad is one colour; above the legend, order the colours left to right.
   std::map<int, std::pair<long, long>> columnsByGreen;  // green -> sum of x, pixels
   for (int y = 0; y < image.height() - 80; ++y) {
@@ -117,7 +103,7 @@ TEST(PreviewSheetTest, PositionsBeyondAnyScaleDrawWithoutHarm) {
   wild.lineCorners = {0, 1, 2};
   wild.lineStarts = {0, 3};
   wild.points = {0, 1, 4};
-  const Image image = DrawSheet({Grid(2, "base"), wild}, 200, 100);
+  const Image image = DrawSheet({Grid(2, "base"), wild}, Sized(200, 100));
   EXPECT_EQ(image.width(), 200) << "a sheet with extreme positions must still be drawn";
 }
 
