@@ -58,7 +58,9 @@ CLI::Option* AddPreview(CLI::App& command, PreviewOptions& options, const std::s
       .add_option_function<std::string>(
           "--preview-size",
           [&options](const std::string& size) { ParsePreviewSize(size, options); },
-          "the preview's size in pixels (default: 1600x500)")
+          "the preview's size in pixels, its panels in the grid that shows them largest "
+          "(default: 1600 wide, or wider for many panels or long names; a row of panels up to "
+          "500 high)")
       ->type_name("WxH");
   return path;
 }

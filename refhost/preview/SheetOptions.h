@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "refhost/preview/Camera.h"
 
 namespace refhost::preview {
@@ -16,7 +18,7 @@ struct SheetSize {
 
 // How a sheet of panels is drawn.
 struct SheetOptions {
-  SheetSize size{1600, 500};
+  std::optional<SheetSize> size;  // none: as large as the panels need
   View view = View::NearFront;
   Shading shading = Shading::Smooth;
 };

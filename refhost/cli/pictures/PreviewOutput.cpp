@@ -6,13 +6,14 @@
 #include "refhost/files/AtomicFile.h"
 #include "refhost/preview/PngEncoder.h"
 #include "refhost/preview/PreviewSheet.h"
+#include "refhost/preview/SheetLayout.h"
 #include "refhost/text/MessageText.h"
 
 namespace refhost::cli {
 namespace {
 
 bool ParseSide(const std::string& text, int& side) {
-  return ParseWholeNumber(text, side) && side >= 1 && side <= kLargestPreviewSide;
+  return ParseWholeNumber(text, side) && side >= 1 && side <= preview::kLargestSheetSide;
 }
 
 }  // namespace
@@ -22,10 +23,11 @@ void ParsePreviewSize(const std::string& text, PreviewOptions& options) {
   const std::string label = "--preview-size " + Quoted(text);
   if (x == std::string::npos)
     throw CliError(label + ": expected WIDTHxHEIGHT in pixels, e.g. 1600x500");
-  if (!ParseSide(text.substr(0, x), options.sheet.size.width) ||
-      !ParseSide(text.substr(x + 1), options.sheet.size.height))
+  preview::SheetSize size;
+  if (!ParseSide(text.substr(0, x), size.width) || !ParseSide(text.substr(x + 1), size.height))
     throw CliError(label + ": each side takes a whole number of pixels from 1 to " +
-                   std::to_string(kLargestPreviewSide));
+                   std::to_string(preview::kLargestSheetSide));
+  options.sheet.size = size;
 }
 
 void WritePreview(const std::vector<preview::PreviewMesh>& meshes, const PreviewOptions& options) {

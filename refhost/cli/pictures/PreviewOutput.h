@@ -14,12 +14,11 @@ struct PreviewOptions {
 };
 
 // Reads "WxH" into the options; CliError naming --preview-size when it is not
-// two whole numbers from 1 to kLargestPreviewSide.
-inline constexpr int kLargestPreviewSide = 16384;
+// two whole numbers from 1 to preview::kLargestSheetSide.
 void ParsePreviewSize(const std::string& text, PreviewOptions& options);
 
-// Draws the meshes side by side into a PNG file at the options' path,
-// replaced as the model outputs are; the error names the file.
+// Draws the meshes into a PNG file at the options' path, replaced as the
+// model outputs are; the error names the file.
 void WritePreview(const std::vector<preview::PreviewMesh>& meshes, const PreviewOptions& options);
 
 }  // namespace refhost::cli

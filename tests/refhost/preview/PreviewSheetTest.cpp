@@ -114,4 +114,75 @@ TEST(PreviewSheetTest, LongLabelsAreCutToThePanel) {
   EXPECT_EQ(fitted.substr(fitted.size() - 3), "\xE2\x80\xA6") << "a cut label must say it was cut";
 }
 
+// Forty targets of a face rig, as exporters name them.
+std::vector<PreviewMesh> FaceRig() {
+  const char* const names[] = {
+      "browDownLeft",     "browDownRight",      "browInnerUp",     "browOuterUpLeft",
+      "browOuterUpRight", "cheekPuff",          "cheekSquintLeft", "cheekSquintRight",
+      "eyeBlinkLeft",     "eyeBlinkRight",      "eyeLookDownLeft", "eyeLookDownRight",
+      "eyeLookInLeft",    "eyeLookInRight",     "eyeLookOutLeft",  "eyeLookOutRight",
+      "eyeLookUpLeft",    "eyeLookUpRight",     "eyeSquintLeft",   "eyeSquintRight",
+      "eyeWideLeft",      "eyeWideRight",       "jawForward",      "jawLeft",
+      "jawOpen",          "jawRight",           "mouthClose",      "mouthDimpleLeft",
+      "mouthDimpleRight", "mouthFrownLeft",     "mouthFrownRight", "mouthFunnel",
+      "mouthLeft",        "mouthLowerDownLeft", "mouthPressLeft",  "mouthPucker",
+      "mouthRollLower",   "mouthShrugUpper",    "mouthSmileLeft",  "mouthStretchRight"};
+  std::vector<PreviewMesh> meshes = {Grid(2, "Head")};
+  for (const char* name : names) {
+    meshes.push_back(Grid(2, std::string("elem:") + name + "-Head"));
+    meshes.back().heat.assign(meshes.back().positions.size(), 0.5f);
+  }
+  return meshes;
+}
+
+// Many targets wrap into rows of panels wide enough for their names, where
+// one row of 41 panels left each name as "...".
+TEST(PreviewSheetTest, ManyPanelsWrapIntoRowsWithTheirNamesUncut) {
+  const std::vector<PreviewMesh> meshes = FaceRig();
+  const refhost::preview::SheetPlan plan = refhost::preview::PlanSheet(meshes, {});
+  const refhost::preview::SheetLayout& layout = plan.layout;
+  EXPECT_GT(layout.rows, 1) << "41 panels must not make one strip";
+  EXPECT_GE(layout.columns * layout.rows, 41);
+  EXPECT_LE(layout.size.height, refhost::preview::kLargestSheetSide);
+  EXPECT_GE(layout.Panel(0).width, 200) << "panels too narrow to read a face";
+  for (std::size_t i = 0; i < meshes.size(); ++i)
+    EXPECT_EQ(plan.labels[i], meshes[i].label) << "a name was cut at the default size";
+  const refhost::preview::Rect last = layout.Panel(40);
+  EXPECT_LE(last.x + last.width, layout.size.width) << "a panel lies outside the sheet";
+  EXPECT_LE(last.y + last.height, layout.size.height) << "a panel lies outside the sheet";
+
+  const refhost::preview::SheetPlan few =
+      refhost::preview::PlanSheet({meshes.begin(), meshes.begin() + 4}, {});
+  EXPECT_EQ(few.layout.size.width, 1600) << "a few panels keep the size a sheet always had";
+  EXPECT_EQ(few.layout.size.height, 500) << "a few panels keep the size a sheet always had";
+}
+
+// A size given is kept to the pixel; the grid then gives the pictures the
+// most room, and names are cut only where they must be, to their panels.
+TEST(PreviewSheetTest, AGivenSizeIsKeptAndNamesAreCutToTheirPanels) {
+  const std::vector<PreviewMesh> meshes = FaceRig();
+  const refhost::preview::SheetPlan plan = refhost::preview::PlanSheet(meshes, Sized(1600, 500));
+  EXPECT_EQ(plan.layout.size.width, 1600);
+  EXPECT_EQ(plan.layout.size.height, 500);
+  EXPECT_GT(plan.layout.rows, 1) << "one strip of 41 panels leaves each picture a sliver";
+  const int room = plan.layout.Panel(0).width - 16;
+  for (std::size_t i = 0; i < meshes.size(); ++i) {
+    EXPECT_LE(refhost::preview::TextWidth(plan.labels[i]), room) << plan.labels[i];
+    if (plan.labels[i] == meshes[i].label) continue;
+    EXPECT_EQ(plan.labels[i].substr(plan.labels[i].size() - 3), "\xE2\x80\xA6") << plan.labels[i];
+  }
+  const Image image = DrawSheet(meshes, Sized(1600, 500));
+  EXPECT_EQ(image.height(), 500) << "the sheet must be drawn at the size given";
+}
+
+// A sheet smaller than its labels and legends once failed with a message about
+// vectors; it is drawn at its size with whatever fits.
+TEST(PreviewSheetTest, SheetsTooSmallForTheirTextsStillDraw) {
+  for (const auto& [width, height] : {std::pair{400, 50}, std::pair{1, 1}, std::pair{3, 2000}}) {
+    const Image image = DrawSheet({Grid(2, "base"), Grid(2, "target")}, Sized(width, height));
+    EXPECT_EQ(image.width(), width);
+    EXPECT_EQ(image.height(), height);
+  }
+}
+
 }  // namespace
