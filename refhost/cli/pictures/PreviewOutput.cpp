@@ -12,6 +12,38 @@
 namespace refhost::cli {
 namespace {
 
+template <class Value>
+struct Named {
+  const char* name;
+  Value value;
+};
+
+constexpr Named<preview::View> kViews[] = {{"front", preview::View::Front},
+                                           {"side", preview::View::Side},
+                                           {"back", preview::View::Back},
+                                           {"top", preview::View::Top},
+                                           {"three-quarter", preview::View::ThreeQuarter}};
+constexpr Named<preview::Shading> kShadings[] = {{"smooth", preview::Shading::Smooth},
+                                                 {"flat", preview::Shading::Flat}};
+
+// "a, b or c".
+template <class Value, std::size_t count>
+std::string NamesOf(const Named<Value> (&names)[count]) {
+  std::string list;
+  for (std::size_t i = 0; i < count; ++i)
+    list += (i == 0 ? "" : i + 1 == count ? " or " : ", ") + std::string(names[i].name);
+  return list;
+}
+
+template <class Value, std::size_t count>
+Value ValueNamed(const std::string& option, const std::string& text,
+                 const Named<Value> (&names)[count]) {
+  for (const Named<Value>& named : names) {
+    if (text == named.name) return named.value;
+  }
+  throw CliError(option + " " + Quoted(text) + ": expected " + NamesOf(names));
+}
+
 bool ParseSide(const std::string& text, int& side) {
   return ParseWholeNumber(text, side) && side >= 1 && side <= preview::kLargestSheetSide;
 }
@@ -29,6 +61,17 @@ void ParsePreviewSize(const std::string& text, PreviewOptions& options) {
                    std::to_string(preview::kLargestSheetSide));
   options.sheet.size = size;
 }
+
+void ParseView(const std::string& text, PreviewOptions& options) {
+  options.sheet.view = ValueNamed("--view", text, kViews);
+}
+
+void ParseShading(const std::string& text, PreviewOptions& options) {
+  options.sheet.shading = ValueNamed("--shading", text, kShadings);
+}
+
+std::string ViewNames() { return NamesOf(kViews); }
+std::string ShadingNames() { return NamesOf(kShadings); }
 
 void WritePreview(const std::vector<preview::PreviewMesh>& meshes, const PreviewOptions& options) {
   NamingMemoryShortage(options.path, "drawing the preview", [&] {

@@ -94,6 +94,31 @@ CliResult Show(const std::filesystem::path& model, const std::filesystem::path& 
                     ShellWord(picture.string()) + " " + options);
 }
 
+TEST_F(CliPreviewTest, ViewAndShadingChooseAnotherPicture) {
+  const std::filesystem::path face = SamplePath("face.obj");
+  std::vector<std::string> pictures;
+  for (const char* options : {"", "--view front", "--view top", "--shading flat"}) {
+    const CliResult result = Show(face, picture, options);
+    ASSERT_EQ(result.status, 0) << options << ": " << result.err;
+    pictures.push_back(TempDir::Read(picture));
+    EXPECT_EQ(PngSize(pictures.back()), std::make_pair(1600u, 500u)) << options;
+  }
+  for (std::size_t i = 1; i < pictures.size(); ++i)
+    EXPECT_NE(pictures[i], pictures[0]) << "option set " << i << " drew the default picture";
+}
+
+TEST_F(CliPreviewTest, UnknownViewsAndShadingsAreRefusedNamingTheOption) {
+  for (const char* options : {"--view sideways", "--view FRONT", "--view ''", "--shading phong"}) {
+    const CliResult result = Show(SamplePath("face.obj"), picture, options);
+    EXPECT_EQ(result.status, 1) << options;
+    const std::string option = std::string(options).substr(0, std::string(options).find(' '));
+    EXPECT_THAT(result.err, StartsWith("refhost: " + option + " ")) << options;
+    EXPECT_THAT(result.err, HasSubstr("expected ")) << "the message lists the values";
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    EXPECT_FALSE(std::filesystem::exists(picture)) << options << ": nothing may be drawn";
+  }
+}
+
 // A face rig of forty targets: one strip of 41 panels left every name "...".
 TEST_F(CliPreviewTest, ShowWrapsManyTargetsIntoRows) {
   std::string obj = "o Head\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
