@@ -1,6 +1,7 @@
 #include "refhost/preview/VertexNormals.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <tuple>
 
@@ -41,34 +42,32 @@ Placed PlacedAt(Vec3 position, std::size_t place) {
 }  // namespace
 
 VertexNormals::VertexNormals(const PreviewMesh& mesh, const std::vector<int>& vertices)
-    : wanted_(mesh.positions.size()) {
-  for (int vertex : vertices) wanted_[static_cast<std::size_t>(vertex)] = 1;
-  for (std::size_t vertex = 0; vertex < wanted_.size(); ++vertex) {
-    if (wanted_[vertex] != 0) vertices_.push_back(static_cast<int>(vertex));
+    : places_(mesh.positions.size(), -1) {
+  for (int vertex : vertices) {
+    int& place = places_[static_cast<std::size_t>(vertex)];
+    if (place >= 0) continue;
+    place = static_cast<int>(vertices_.size());
+    vertices_.push_back(vertex);
   }
   sums_.resize(vertices_.size());
   SumFaces(mesh);
   JoinCopies(mesh);
 }
 
-Vec3 VertexNormals::Of(int vertex) const {
-  const auto found = std::lower_bound(vertices_.begin(), vertices_.end(), vertex);
-  if (found == vertices_.end() || *found != vertex) return {};
-  return sums_[static_cast<std::size_t>(found - vertices_.begin())];
-}
-
 void VertexNormals::SumFaces(const PreviewMesh& mesh) {
   for (std::size_t face = 0; face + 1 < mesh.faceStarts.size(); ++face) {
     const int* corners = mesh.faceCorners.data() + mesh.faceStarts[face];
     const int count = mesh.faceStarts[face + 1] - mesh.faceStarts[face];
-    std::uint8_t touched = 0;
-    for (int corner = 0; corner < count; ++corner) touched |= Wanted(corners[corner]);
-    if (count < 3 || touched == 0) continue;
+    // -1, all bits set, where no corner has a place: one test, no branch
+    // per corner.
+    int untouched = -1;
+    for (int corner = 0; corner < count; ++corner)
+      untouched &= places_[static_cast<std::size_t>(corners[corner])];
+    if (untouched == -1 || count < 3) continue;
     const Vec3 area = AreaVector(mesh.positions, corners, count);
     for (int corner = 0; corner < count; ++corner) {
-      if (Wanted(corners[corner]) == 0) continue;
-      const auto place = std::lower_bound(vertices_.begin(), vertices_.end(), corners[corner]);
-      sums_[static_cast<std::size_t>(place - vertices_.begin())] += area;
+      const int place = places_[static_cast<std::size_t>(corners[corner])];
+      if (place >= 0) sums_[static_cast<std::size_t>(place)] += area;
     }
   }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "refhost/preview/PreviewMesh.h"
@@ -18,23 +17,22 @@ namespace refhost::preview {
 class VertexNormals {
  public:
   // The normals of `vertices` (which may repeat). A dense model draws few of
-  // its vertices, so only the faces that touch one of those are summed, and
-  // nothing is kept per vertex of the mesh but a flag: fresh memory is what
-  // costs most on a model of millions of vertices.
+  // its vertices, so only the faces that touch one of those are summed.
   VertexNormals(const PreviewMesh& mesh, const std::vector<int>& vertices);
 
   // A zero vector for a vertex that was not asked for.
-  Vec3 Of(int vertex) const;
+  Vec3 Of(int vertex) const {
+    const int place = places_[static_cast<std::size_t>(vertex)];
+    return place < 0 ? Vec3{} : sums_[static_cast<std::size_t>(place)];
+  }
 
  private:
-  std::uint8_t Wanted(int vertex) const { return wanted_[static_cast<std::size_t>(vertex)]; }
   void SumFaces(const PreviewMesh& mesh);
   void JoinCopies(const PreviewMesh& mesh);
 
-  std::vector<std::uint64_t> wanted_;  // a bit per vertex of the mesh
-  std::vector<std::uint8_t> flags_;
-  std::vector<int> vertices_;  // the wanted vertices, ascending
-  std::vector<Vec3> sums_;     // theirs, in that order
+  std::vector<int> places_;    // per vertex of the mesh, its place in sums_, or -1
+  std::vector<int> vertices_;  // per place, its vertex
+  std::vector<Vec3> sums_;
 };
 
 }  // namespace refhost::preview
