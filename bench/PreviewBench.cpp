@@ -23,8 +23,8 @@ void BM_DrawPreview(benchmark::State& state) {
     moved.SetVertex(vertex, point);
   }
   for (auto _ : state) {
-    const std::vector<refhost::preview::PreviewMesh> meshes = {
-        refhost::cli::MeshOf(moved, moved.name(), &base)};
+    std::vector<refhost::preview::PreviewMesh> meshes;
+    meshes.push_back(refhost::cli::MeshOf(moved, moved.name(), &base));
     benchmark::DoNotOptimize(refhost::preview::DrawSheet(meshes, {}));
   }
   state.counters["vertices"] = kModelVertices;
