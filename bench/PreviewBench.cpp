@@ -23,9 +23,9 @@ void BM_DrawPreview(benchmark::State& state) {
     moved.SetVertex(vertex, point);
   }
   for (auto _ : state) {
-    const std::vector<refhost::preview::PreviewMesh> meshes = {
-        refhost::cli::MeshOf(moved, moved.name(), &base)};
-    benchmark::DoNotOptimize(refhost::preview::DrawSheet(meshes, 1600, 500));
+    std::vector<refhost::preview::PreviewMesh> meshes;
+    meshes.push_back(refhost::cli::MeshOf(moved, moved.name(), &base));
+    benchmark::DoNotOptimize(refhost::preview::DrawSheet(meshes, {}));
   }
   state.counters["vertices"] = kModelVertices;
   refhost::Host::Instance().Reset();

@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev libfast-float-dev libtinygltf-dev
-  nlohmann-json3-dev)
+demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev libutfcpp-dev fonts-dejavu-core
+  libfast-float-dev libtinygltf-dev nlohmann-json3-dev)
 packages=("${demo_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix wine wine64 clang clang-format clang-tidy libclang-rt-14-dev valgrind icoutils
   nodejs)

@@ -58,8 +58,22 @@ CLI::Option* AddPreview(CLI::App& command, PreviewOptions& options, const std::s
       .add_option_function<std::string>(
           "--preview-size",
           [&options](const std::string& size) { ParsePreviewSize(size, options); },
-          "the preview's size in pixels (default: 1600x500)")
+          "the preview's size in pixels, its panels in the grid that shows them largest "
+          "(default: 1600 wide, or wider for many panels or long names; a row of panels up to "
+          "500 high)")
       ->type_name("WxH");
+  command
+      .add_option_function<std::string>(
+          "--view", [&options](const std::string& view) { ParseView(view, options); },
+          "where to look at the models from: " + ViewNames() +
+              " (default: the front, from a little right and above; the front is +Z, up +Y)")
+      ->type_name("VIEW");
+  command
+      .add_option_function<std::string>(
+          "--shading", [&options](const std::string& shading) { ParseShading(shading, options); },
+          "how surfaces are lit: " + ShadingNames() +
+              " (default: smooth, by normals computed per vertex from the faces)")
+      ->type_name("SHADING");
   return path;
 }
 

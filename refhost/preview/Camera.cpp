@@ -5,13 +5,26 @@
 namespace refhost::preview {
 namespace {
 
-// Turned 40 degrees about the vertical axis, then tilted 20 degrees down.
 // The cosines and sines are written out, not computed, so that every
 // platform's maths library draws the same picture.
-constexpr float kCosYaw = 0.76604444f;
-constexpr float kSinYaw = 0.64278761f;
-constexpr float kCosPitch = 0.93969262f;
-constexpr float kSinPitch = 0.34202014f;
+Camera::Turn TurnOf(View view) {
+  switch (view) {
+    case View::Front:
+      return {1, 0, 1, 0};
+    case View::Side:
+      return {0, 1, 1, 0};
+    case View::Back:
+      return {-1, 0, 1, 0};
+    case View::Top:
+      return {1, 0, 0, 1};
+    case View::ThreeQuarter:  // 40 degrees right, 20 down
+      return {0.76604444f, 0.64278761f, 0.93969262f, 0.34202014f};
+    case View::NearFront:  // 20 degrees right, 15 down
+      break;
+  }
+  return {0.93969262f, 0.34202014f, 0.96592583f, 0.25881905f};
+}
+
 // The share of the panel's shorter side kept free around the model.
 constexpr float kMargin = 0.08f;
 
@@ -29,30 +42,34 @@ Bounds BoundsOf(const std::vector<Vec3>& positions) {
   return bounds;
 }
 
-Vec3 Camera::ToView(Vec3 point) {
-  const float x = kCosYaw * point.x - kSinYaw * point.z;
-  const float z = kSinYaw * point.x + kCosYaw * point.z;
-  return {x, kCosPitch * point.y - kSinPitch * z, kSinPitch * point.y + kCosPitch * z};
+// The viewer moves right by turning the model left about +Y, then looks down
+// by tilting it towards the viewer about the view's x axis.
+Vec3 Camera::ToView(Vec3 point) const {
+  const float x = turn_.cosYaw * point.x - turn_.sinYaw * point.z;
+  const float z = turn_.sinYaw * point.x + turn_.cosYaw * point.z;
+  return {x, turn_.cosPitch * point.y - turn_.sinPitch * z,
+          turn_.sinPitch * point.y + turn_.cosPitch * z};
 }
 
-Camera::Camera(const Bounds& bounds, float width, float height) : width_(width), height_(height) {
-  Bounds view{ToView(bounds.min), ToView(bounds.min)};
+Camera::Camera(View view, const Bounds& bounds, float width, float height)
+    : turn_(TurnOf(view)), width_(width), height_(height) {
+  Bounds seen{ToView(bounds.min), ToView(bounds.min)};
   for (int corner = 0; corner < 8; ++corner) {
     const Vec3 p =
         ToView({corner & 1 ? bounds.max.x : bounds.min.x, corner & 2 ? bounds.max.y : bounds.min.y,
                 corner & 4 ? bounds.max.z : bounds.min.z});
-    view.min = {std::min(view.min.x, p.x), std::min(view.min.y, p.y), 0};
-    view.max = {std::max(view.max.x, p.x), std::max(view.max.y, p.y), 0};
+    seen.min = {std::min(seen.min.x, p.x), std::min(seen.min.y, p.y), 0};
+    seen.max = {std::max(seen.max.x, p.x), std::max(seen.max.y, p.y), 0};
   }
   const float margin = kMargin * std::min(width, height);
-  const float spanX = view.max.x - view.min.x;
-  const float spanY = view.max.y - view.min.y;
+  const float spanX = seen.max.x - seen.min.x;
+  const float spanY = seen.max.y - seen.min.y;
   // A flat or empty box still gets a finite scale.
   const float fitX = spanX > 0 ? (width - 2 * margin) / spanX : 1;
   const float fitY = spanY > 0 ? (height - 2 * margin) / spanY : 1;
   scale_ = std::max(std::min(fitX, fitY), 0.0f);
-  centreX_ = (view.min.x + view.max.x) / 2;
-  centreY_ = (view.min.y + view.max.y) / 2;
+  centreX_ = (seen.min.x + seen.max.x) / 2;
+  centreY_ = (seen.min.y + seen.max.y) / 2;
 }
 
 ScreenPoint Camera::Project(Vec3 view, float left, float top) const {

@@ -14,6 +14,15 @@ void Image::Set(int x, int y, Rgb colour) {
   pixels_[Index(x, y)] = colour;
 }
 
+void Image::Blend(int x, int y, Rgb colour, std::uint8_t coverage) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  Rgb& pixel = pixels_[Index(x, y)];
+  const auto mix = [coverage](std::uint8_t under, std::uint8_t over) {
+    return static_cast<std::uint8_t>((under * (255 - coverage) + over * coverage + 127) / 255);
+  };
+  pixel = {mix(pixel.r, colour.r), mix(pixel.g, colour.g), mix(pixel.b, colour.b)};
+}
+
 void Image::FillRect(Rect rect, Rgb colour) {
   const int left = std::max(rect.x, 0);
   const int top = std::max(rect.y, 0);

@@ -28,6 +28,8 @@ class Image {
   Rgb At(int x, int y) const { return pixels_[Index(x, y)]; }
   // Pixels outside the picture are dropped.
   void Set(int x, int y, Rgb colour);
+  // Mixes `colour` into the pixel by `coverage`, 0 (none) to 255 (all).
+  void Blend(int x, int y, Rgb colour, std::uint8_t coverage);
   void FillRect(Rect rect, Rgb colour);
   const std::uint8_t* data() const { return &pixels_.front().r; }
 

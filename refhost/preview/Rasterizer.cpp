@@ -63,10 +63,11 @@ float Most(float a, float b, float c) { return std::max(std::max(a, b), c); }
 
 }  // namespace
 
+// A panel too small for its texts has no room left for a picture.
 Rasterizer::Rasterizer(Image& image, Rect panel)
     : image_(image),
-      panel_(panel),
-      depth_(static_cast<std::size_t>(panel.width) * static_cast<std::size_t>(panel.height),
+      panel_({panel.x, panel.y, std::max(panel.width, 0), std::max(panel.height, 0)}),
+      depth_(static_cast<std::size_t>(panel_.width) * static_cast<std::size_t>(panel_.height),
              -std::numeric_limits<float>::infinity()) {}
 
 void Rasterizer::Plot(int x, int y, float depth, Rgb colour) {

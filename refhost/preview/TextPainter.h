@@ -6,15 +6,19 @@
 
 namespace refhost::preview {
 
-// Plain text in a small built-in font, `scale` image pixels to a font pixel.
-// Characters outside printable ASCII are drawn as '?'.
-void DrawText(Image& image, int left, int top, const std::string& text, int scale, Rgb colour);
+// One line of UTF-8 text in the built-in typeface (Typeface.h), at the one
+// size of every label and number on a sheet, its top at `top`. A character
+// the typeface lacks, and a control character, is drawn as its code point in
+// a frame ("U+53E3"), and a byte that is no UTF-8 as its value ("0x82"), so
+// that every name stays readable, and two different names never look alike.
+void DrawText(Image& image, int left, int top, const std::string& text, Rgb colour);
 
-// How wide `text` draws at `scale`, and how tall one line is.
-int TextWidth(const std::string& text, int scale);
-int TextHeight(int scale);
+// How wide `text` draws, and how tall one line is.
+int TextWidth(const std::string& text);
+int TextHeight();
 
-// `text` cut, with "..." at its end, so that it draws no wider than `width`.
-std::string FitText(const std::string& text, int width, int scale);
+// `text` as it is when it fits into `width`, else cut between characters
+// with "…" at its end so that it does.
+std::string FitText(const std::string& text, int width);
 
 }  // namespace refhost::preview

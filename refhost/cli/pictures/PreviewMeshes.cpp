@@ -74,7 +74,10 @@ preview::PreviewMesh MeshOf(const Object& object, std::string label, const Objec
 
 std::vector<preview::PreviewMesh> MergeMeshes(const Document& document, const Object& base,
                                               const std::unordered_set<const Object*>& before) {
-  std::vector<preview::PreviewMesh> meshes{MeshOf(base, base.name())};
+  // Moved in, not listed in braces: an initializer list would copy a mesh of
+  // millions of vertices.
+  std::vector<preview::PreviewMesh> meshes;
+  meshes.push_back(MeshOf(base, base.name()));
   for (const ChosenTarget& chosen : ChosenTargets(document)) {
     if (chosen.object != nullptr)
       meshes.push_back(

@@ -4,22 +4,28 @@
 #include <vector>
 
 #include "refhost/preview/PreviewMesh.h"
+#include "refhost/preview/SheetOptions.h"
 
 namespace refhost::cli {
 
 struct PreviewOptions {
   std::string path;  // empty: no preview
-  int width = 1600;
-  int height = 500;
+  preview::SheetOptions sheet;
 };
 
-// Reads "WxH" into the options; CliError naming --preview-size when it is not
-// two whole numbers from 1 to kLargestPreviewSide.
-inline constexpr int kLargestPreviewSide = 16384;
+// Each reads an option's text into the options; a CliError naming the option
+// and what it takes when the text is not one of its values. --preview-size
+// takes "WxH", two whole numbers from 1 to preview::kLargestSheetSide.
 void ParsePreviewSize(const std::string& text, PreviewOptions& options);
+void ParseView(const std::string& text, PreviewOptions& options);
+void ParseShading(const std::string& text, PreviewOptions& options);
 
-// Draws the meshes side by side into a PNG file at the options' path,
-// replaced as the model outputs are; the error names the file.
+// The values --view and --shading take, for the help.
+std::string ViewNames();
+std::string ShadingNames();
+
+// Draws the meshes into a PNG file at the options' path, replaced as the
+// model outputs are; the error names the file.
 void WritePreview(const std::vector<preview::PreviewMesh>& meshes, const PreviewOptions& options);
 
 }  // namespace refhost::cli

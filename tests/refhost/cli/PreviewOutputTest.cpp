@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tests/support/CliRunner.h"
 #include "tests/support/PluginModule.h"
@@ -85,6 +86,56 @@ TEST_F(CliPreviewTest, ShowDrawsTheFirstObjectAndItsTargets) {
                                        " --object nose --preview " + ShellWord(picture.string()));
   EXPECT_EQ(unknown.status, 1);
   EXPECT_THAT(unknown.err, HasSubstr("no object named 'nose'"));
+}
+
+CliResult Show(const std::filesystem::path& model, const std::filesystem::path& picture,
+               const std::string& options = "") {
+  return RunRefhost("show " + ShellWord(model.string()) + " --preview " +
+                    ShellWord(picture.string()) + " " + options);
+}
+
+TEST_F(CliPreviewTest, ViewAndShadingChooseAnotherPicture) {
+  const std::filesystem::path face = SamplePath("face.obj");
+  std::vector<std::string> pictures;
+  for (const char* options : {"", "--view front", "--view top", "--shading flat"}) {
+    const CliResult result = Show(face, picture, options);
+    ASSERT_EQ(result.status, 0) << options << ": " << result.err;
+    pictures.push_back(TempDir::Read(picture));
+    EXPECT_EQ(PngSize(pictures.back()), std::make_pair(1600u, 500u)) << options;
+  }
+  for (std::size_t i = 1; i < pictures.size(); ++i)
+    EXPECT_NE(pictures[i], pictures[0]) << "option set " << i << " drew the default picture";
+}
+
+TEST_F(CliPreviewTest, UnknownViewsAndShadingsAreRefusedNamingTheOption) {
+  for (const char* options : {"--view sideways", "--view FRONT", "--view ''", "--shading phong"}) {
+    const CliResult result = Show(SamplePath("face.obj"), picture, options);
+    EXPECT_EQ(result.status, 1) << options;
+    const std::string option = std::string(options).substr(0, std::string(options).find(' '));
+    EXPECT_THAT(result.err, StartsWith("refhost: " + option + " ")) << options;
+    EXPECT_THAT(result.err, HasSubstr("expected ")) << "the message lists the values";
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    EXPECT_FALSE(std::filesystem::exists(picture)) << options << ": nothing may be drawn";
+  }
+}
+
+// A face rig of forty targets: one strip of 41 panels left every name "...".
+TEST_F(CliPreviewTest, ShowWrapsManyTargetsIntoRows) {
+  std::string obj = "o Head\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
+  for (int target = 1; target <= 40; ++target) {
+    const int first = target * 3 + 1;
+    obj += "o elem:target_" + std::to_string(target) + "-Head\nv 0 0 0.1\nv 1 0 0\nv 0 1 0\nf " +
+           std::to_string(first) + " " + std::to_string(first + 1) + " " +
+           std::to_string(first + 2) + "\n";
+  }
+  const std::filesystem::path rig = folder / "rig.obj";
+  TempDir::Write(rig, obj);
+  const CliResult result = Show(rig, picture);
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("Drew 41 objects"));
+  const auto [width, height] = PngSize(TempDir::Read(picture));
+  EXPECT_EQ(width, 1600u) << "the default width holds rows of panels";
+  EXPECT_GT(height, 1000u) << "41 panels need several rows";
 }
 
 }  // namespace

@@ -10,32 +10,18 @@
 #include "refhost/preview/PngEncoder.h"
 #include "refhost/preview/PreviewSheet.h"
 #include "refhost/preview/TextPainter.h"
+#include "tests/refhost/preview/TestMeshes.h"
 
 namespace {
 
+using preview_test::Grid;
 using refhost::preview::DrawSheet;
 using refhost::preview::Image;
 using refhost::preview::PreviewMesh;
+using refhost::preview::SheetOptions;
 using refhost::preview::Vec3;
 
-// A flat square grid of quads in the x-z plane, `cells` on a side.
-PreviewMesh Grid(int cells, std::string label) {
-  PreviewMesh mesh;
-  mesh.label = std::move(label);
-  for (int z = 0; z <= cells; ++z) {
-    for (int x = 0; x <= cells; ++x) mesh.positions.push_back({float(x), 0, float(z)});
-  }
-  mesh.faceStarts.push_back(0);
-  for (int z = 0; z < cells; ++z) {
-    for (int x = 0; x < cells; ++x) {
-      const int corner = z * (cells + 1) + x;
-      mesh.faceCorners.insert(mesh.faceCorners.end(),
-                              {corner, corner + cells + 1, corner + cells + 2, corner + 1});
-      mesh.faceStarts.push_back(static_cast<int>(mesh.faceCorners.size()));
-    }
-  }
-  return mesh;
-}
+SheetOptions Sized(int width, int height) { return {refhost::preview::SheetSize{width, height}}; }
 
 bool SamePixel(const Image& image, int x1, int x2, int y) {
   const auto a = image.At(x1, y);
@@ -45,12 +31,12 @@ bool SamePixel(const Image& image, int x1, int x2, int y) {
 
 TEST(PreviewSheetTest, HasTheRequestedSizeAndTheSameBytesEveryTime) {
   const std::vector<PreviewMesh> meshes = {Grid(4, "base"), Grid(4, "target")};
-  const Image first = DrawSheet(meshes, 321, 123);
+  const Image first = DrawSheet(meshes, Sized(321, 123));
   EXPECT_EQ(first.width(), 321);
   EXPECT_EQ(first.height(), 123);
   const std::string png = refhost::preview::EncodePng(first);
   EXPECT_EQ(png.substr(1, 3), "PNG") << "not a PNG file";
-  EXPECT_EQ(png, refhost::preview::EncodePng(DrawSheet(meshes, 321, 123)))
+  EXPECT_EQ(png, refhost::preview::EncodePng(DrawSheet(meshes, Sized(321, 123))))
       << "drawing the same meshes twice gave different files";
 }
 
@@ -59,7 +45,7 @@ TEST(PreviewSheetTest, MovedPanelDiffersFromTheBaseOnlyWhereItMoved) {
   PreviewMesh moved = base;
   moved.positions[40].y = 1.5f;  // one inner vertex, near the grid's middle
   const int panelWidth = 200;
-  const Image image = DrawSheet({base, moved}, 2 * panelWidth, 200);
+  const Image image = DrawSheet({base, moved}, Sized(2 * panelWidth, 200));
   int differing = 0;
   int farFromTheMove = 0;
   for (int y = 0; y < image.height(); ++y) {
@@ -87,7 +73,7 @@ TEST(PreviewSheetTest, ColourRisesWithTheDistanceMoved) {
     row.faceCorners.insert(row.faceCorners.end(), {first, first + 1, first + 2, first + 3});
     row.faceStarts.push_back(static_cast<int>(row.faceCorners.size()));
   }
-  const Image image = DrawSheet({row}, 600, 300);
+  const Image image = DrawSheet({row}, Sized(600, 300));
   // Each quad is one colour; above the legend, order the colours left to right.
   std::map<int, std::pair<long, long>> columnsByGreen;  // green -> sum of x, pixels
   for (int y = 0; y < image.height() - 80; ++y) {
@@ -117,15 +103,86 @@ TEST(PreviewSheetTest, PositionsBeyondAnyScaleDrawWithoutHarm) {
   wild.lineCorners = {0, 1, 2};
   wild.lineStarts = {0, 3};
   wild.points = {0, 1, 4};
-  const Image image = DrawSheet({Grid(2, "base"), wild}, 200, 100);
+  const Image image = DrawSheet({Grid(2, "base"), wild}, Sized(200, 100));
   EXPECT_EQ(image.width(), 200) << "a sheet with extreme positions must still be drawn";
 }
 
 TEST(PreviewSheetTest, LongLabelsAreCutToThePanel) {
   const std::string name(10000, 'm');
-  const std::string fitted = refhost::preview::FitText(name, 300, 2);
-  EXPECT_LE(refhost::preview::TextWidth(fitted, 2), 300) << "the label runs past its panel";
-  EXPECT_EQ(fitted.substr(fitted.size() - 3), "...") << "a cut label must say it was cut";
+  const std::string fitted = refhost::preview::FitText(name, 300);
+  EXPECT_LE(refhost::preview::TextWidth(fitted), 300) << "the label runs past its panel";
+  EXPECT_EQ(fitted.substr(fitted.size() - 3), "\xE2\x80\xA6") << "a cut label must say it was cut";
+}
+
+// Forty targets of a face rig, as exporters name them.
+std::vector<PreviewMesh> FaceRig() {
+  const char* const names[] = {
+      "browDownLeft",     "browDownRight",      "browInnerUp",     "browOuterUpLeft",
+      "browOuterUpRight", "cheekPuff",          "cheekSquintLeft", "cheekSquintRight",
+      "eyeBlinkLeft",     "eyeBlinkRight",      "eyeLookDownLeft", "eyeLookDownRight",
+      "eyeLookInLeft",    "eyeLookInRight",     "eyeLookOutLeft",  "eyeLookOutRight",
+      "eyeLookUpLeft",    "eyeLookUpRight",     "eyeSquintLeft",   "eyeSquintRight",
+      "eyeWideLeft",      "eyeWideRight",       "jawForward",      "jawLeft",
+      "jawOpen",          "jawRight",           "mouthClose",      "mouthDimpleLeft",
+      "mouthDimpleRight", "mouthFrownLeft",     "mouthFrownRight", "mouthFunnel",
+      "mouthLeft",        "mouthLowerDownLeft", "mouthPressLeft",  "mouthPucker",
+      "mouthRollLower",   "mouthShrugUpper",    "mouthSmileLeft",  "mouthStretchRight"};
+  std::vector<PreviewMesh> meshes = {Grid(2, "Head")};
+  for (const char* name : names) {
+    meshes.push_back(Grid(2, std::string("elem:") + name + "-Head"));
+    meshes.back().heat.assign(meshes.back().positions.size(), 0.5f);
+  }
+  return meshes;
+}
+
+// Many targets wrap into rows of panels wide enough for their names, where
+// one row of 41 panels left each name as "...".
+TEST(PreviewSheetTest, ManyPanelsWrapIntoRowsWithTheirNamesUncut) {
+  const std::vector<PreviewMesh> meshes = FaceRig();
+  const refhost::preview::SheetPlan plan = refhost::preview::PlanSheet(meshes, {});
+  const refhost::preview::SheetLayout& layout = plan.layout;
+  EXPECT_GT(layout.rows, 1) << "41 panels must not make one strip";
+  EXPECT_GE(layout.columns * layout.rows, 41);
+  EXPECT_LE(layout.size.height, refhost::preview::kLargestSheetSide);
+  EXPECT_GE(layout.Panel(0).width, 200) << "panels too narrow to read a face";
+  for (std::size_t i = 0; i < meshes.size(); ++i)
+    EXPECT_EQ(plan.labels[i], meshes[i].label) << "a name was cut at the default size";
+  const refhost::preview::Rect last = layout.Panel(40);
+  EXPECT_LE(last.x + last.width, layout.size.width) << "a panel lies outside the sheet";
+  EXPECT_LE(last.y + last.height, layout.size.height) << "a panel lies outside the sheet";
+
+  const refhost::preview::SheetPlan few =
+      refhost::preview::PlanSheet({meshes.begin(), meshes.begin() + 4}, {});
+  EXPECT_EQ(few.layout.size.width, 1600) << "a few panels keep the size a sheet always had";
+  EXPECT_EQ(few.layout.size.height, 500) << "a few panels keep the size a sheet always had";
+}
+
+// A size given is kept to the pixel; the grid then gives the pictures the
+// most room, and names are cut only where they must be, to their panels.
+TEST(PreviewSheetTest, AGivenSizeIsKeptAndNamesAreCutToTheirPanels) {
+  const std::vector<PreviewMesh> meshes = FaceRig();
+  const refhost::preview::SheetPlan plan = refhost::preview::PlanSheet(meshes, Sized(1600, 500));
+  EXPECT_EQ(plan.layout.size.width, 1600);
+  EXPECT_EQ(plan.layout.size.height, 500);
+  EXPECT_GT(plan.layout.rows, 1) << "one strip of 41 panels leaves each picture a sliver";
+  const int room = plan.layout.Panel(0).width - 16;
+  for (std::size_t i = 0; i < meshes.size(); ++i) {
+    EXPECT_LE(refhost::preview::TextWidth(plan.labels[i]), room) << plan.labels[i];
+    if (plan.labels[i] == meshes[i].label) continue;
+    EXPECT_EQ(plan.labels[i].substr(plan.labels[i].size() - 3), "\xE2\x80\xA6") << plan.labels[i];
+  }
+  const Image image = DrawSheet(meshes, Sized(1600, 500));
+  EXPECT_EQ(image.height(), 500) << "the sheet must be drawn at the size given";
+}
+
+// A sheet smaller than its labels and legends once failed with a message about
+// vectors; it is drawn at its size with whatever fits.
+TEST(PreviewSheetTest, SheetsTooSmallForTheirTextsStillDraw) {
+  for (const auto& [width, height] : {std::pair{400, 50}, std::pair{1, 1}, std::pair{3, 2000}}) {
+    const Image image = DrawSheet({Grid(2, "base"), Grid(2, "target")}, Sized(width, height));
+    EXPECT_EQ(image.width(), width);
+    EXPECT_EQ(image.height(), height);
+  }
 }
 
 }  // namespace
