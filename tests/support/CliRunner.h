@@ -65,3 +65,10 @@ inline CliResult RunRefhost(const std::string& arguments, const CliShell& shell 
 inline std::string SamplePath(const std::string& name) {
   return std::string(BLENDFORGE_SOURCE_DIR) + "/samples/" + name;
 }
+
+// The small patch whose every object the command-line tests know: a base
+// `body` (36 vertices) and its targets smile, blink and frown, a wink with
+// too few vertices, and an unrelated hat (8 vertices).
+inline std::string PatchModelPath() {
+  return std::string(BLENDFORGE_SOURCE_DIR) + "/tests/support/models/patch.obj";
+}

@@ -24,7 +24,7 @@ std::string Fill(std::string text, const std::string& dir) {
       text.replace(at, from.size(), to);
   };
   replace("{plugin}", ModuleFile("Blendforge"));
-  replace("{sample}", SamplePath("face.obj"));
+  replace("{sample}", PatchModelPath());
   replace("{module}", BLENDFORGE_MODULE_SUFFIX);
   replace("{dir}", dir);
   return text;

@@ -44,7 +44,7 @@ class CliHostileUseTest : public ::testing::TestWithParam<HostileCase> {
 
   std::string Fill(std::string text) const {
     const std::pair<std::string, std::string> fills[] = {{"{plugin}", ModuleFile("Blendforge")},
-                                                         {"{sample}", SamplePath("face.obj")},
+                                                         {"{sample}", PatchModelPath()},
                                                          {"{dir}", folder.path().string()},
                                                          {"{module}", BLENDFORGE_MODULE_SUFFIX}};
     for (const auto& [from, to] : fills)
@@ -54,7 +54,7 @@ class CliHostileUseTest : public ::testing::TestWithParam<HostileCase> {
   }
 
   CliResult Run(const std::string& output = "") {
-    const std::string input = GetParam().input.empty() ? "" : TempDir::Read(SamplePath("face.obj"));
+    const std::string input = GetParam().input.empty() ? "" : TempDir::Read(PatchModelPath());
     return RunRefhost(Fill(GetParam().arguments), {input, output, GetParam().prefix});
   }
 
@@ -247,7 +247,7 @@ TEST_P(CliMessageTest, IsOneEscapedShortLine) { ExpectFailure(Run()); }
 // "-" is stdin for the model and stdout for the output.
 TEST(CliStandardStreamTest, ModelFromStdinGoesToStdout) {
   const CliResult result = RunRefhost("run " + ModuleFile("Blendforge") + " - -o -",
-                                      {TempDir::Read(SamplePath("face.obj")), "", ""});
+                                      {TempDir::Read(PatchModelPath()), "", ""});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_THAT(result.out, HasSubstr("\no body\n")) << "the document did not go to stdout";
   EXPECT_THAT(result.out, HasSubstr("\no elem:new-body\n")) << "the merge is missing from stdout";

@@ -23,7 +23,7 @@ class CliModelFormatTest : public ::testing::TestWithParam<UnnamedModel> {
  protected:
   CliModelFormatTest() {
     if (GetParam().format == refhost::ModelFormat::Obj)
-      TempDir::Write(input, TempDir::Read(SamplePath("face.obj")));
+      TempDir::Write(input, TempDir::Read(PatchModelPath()));
     else
       TestAsset().Write(input, GetParam().format == refhost::ModelFormat::Glb
                                    ? GltfBuilder::Storage::Glb

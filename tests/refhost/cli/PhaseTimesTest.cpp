@@ -46,7 +46,7 @@ TEST(CliPhaseTimesTest, VerboseRunsPrintOneLinePerPhaseToStderr) {
   };
   for (const PhaseCase& phases : cases) {
     const CliResult result = RunRefhost(
-        "run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(SamplePath("face.obj")) +
+        "run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(PatchModelPath()) +
         " -o " + ShellWord((folder / "merged.obj").string()) + " " + kMerge + " " + phases.options);
     ASSERT_EQ(result.status, 0) << phases.options << "\n" << result.err;
     const std::vector<std::string> lines = LinesOf(result.err);

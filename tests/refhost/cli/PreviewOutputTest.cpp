@@ -32,7 +32,7 @@ class CliPreviewTest : public ::testing::Test {
  protected:
   CliResult Run(const std::string& options) {
     return RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " " +
-                      ShellWord(SamplePath("face.obj")) + " -o " + ShellWord(model.string()) + " " +
+                      ShellWord(PatchModelPath()) + " -o " + ShellWord(model.string()) + " " +
                       options);
   }
 
@@ -76,13 +76,13 @@ TEST_F(CliPreviewTest, BadSizesAreRefusedNamingTheOption) {
 }
 
 TEST_F(CliPreviewTest, ShowDrawsTheFirstObjectAndItsTargets) {
-  const CliResult result = RunRefhost("show " + ShellWord(SamplePath("face.obj")) + " --preview " +
+  const CliResult result = RunRefhost("show " + ShellWord(PatchModelPath()) + " --preview " +
                                       ShellWord(picture.string()) + " --preview-size 800x250");
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_THAT(result.out, HasSubstr("Drew 4 objects")) << "body and its three targets";
   EXPECT_EQ(PngSize(TempDir::Read(picture)), std::make_pair(800u, 250u));
 
-  const CliResult unknown = RunRefhost("show " + ShellWord(SamplePath("face.obj")) +
+  const CliResult unknown = RunRefhost("show " + ShellWord(PatchModelPath()) +
                                        " --object nose --preview " + ShellWord(picture.string()));
   EXPECT_EQ(unknown.status, 1);
   EXPECT_THAT(unknown.err, HasSubstr("no object named 'nose'"));
@@ -95,7 +95,7 @@ CliResult Show(const std::filesystem::path& model, const std::filesystem::path& 
 }
 
 TEST_F(CliPreviewTest, ViewAndShadingChooseAnotherPicture) {
-  const std::filesystem::path face = SamplePath("face.obj");
+  const std::filesystem::path face = PatchModelPath();
   std::vector<std::string> pictures;
   for (const char* options : {"", "--view front", "--view top", "--shading flat"}) {
     const CliResult result = Show(face, picture, options);
@@ -109,7 +109,7 @@ TEST_F(CliPreviewTest, ViewAndShadingChooseAnotherPicture) {
 
 TEST_F(CliPreviewTest, UnknownViewsAndShadingsAreRefusedNamingTheOption) {
   for (const char* options : {"--view sideways", "--view FRONT", "--view ''", "--shading phong"}) {
-    const CliResult result = Show(SamplePath("face.obj"), picture, options);
+    const CliResult result = Show(PatchModelPath(), picture, options);
     EXPECT_EQ(result.status, 1) << options;
     const std::string option = std::string(options).substr(0, std::string(options).find(' '));
     EXPECT_THAT(result.err, StartsWith("refhost: " + option + " ")) << options;

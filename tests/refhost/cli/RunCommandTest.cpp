@@ -17,7 +17,7 @@ using ::testing::HasSubstr;
 class CliRunTest : public HostTest {
  protected:
   std::string Run(const std::string& answers) {
-    return "run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(SamplePath("face.obj")) +
+    return "run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(PatchModelPath()) +
            " -o " + ShellWord(output.string()) + " " + answers;
   }
 
@@ -104,7 +104,7 @@ TEST_F(CliRunTest, ObjectOptionChoosesTheBase) {
 }
 
 TEST_F(CliRunTest, DefaultOutputGoesBesideTheModel) {
-  std::filesystem::copy_file(SamplePath("face.obj"), folder / "face.obj");
+  std::filesystem::copy_file(PatchModelPath(), folder / "face.obj");
   CliResult result = RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " " +
                                 ShellWord((folder / "face.obj").string()));
   ASSERT_EQ(result.status, 0) << result.err;
@@ -117,7 +117,7 @@ TEST_F(CliRunTest, DefaultOutputGoesBesideTheModel) {
 TEST_F(CliRunTest, DefaultOutputOfALinkGoesBesideTheFileItLeadsTo) {
   if (!std::filesystem::is_symlink("/dev/stdin")) GTEST_SKIP() << "this system has no /dev/stdin";
   CliShell shell;
-  shell.input = TempDir::Read(SamplePath("face.obj"));
+  shell.input = TempDir::Read(PatchModelPath());
   CliResult result =
       RunRefhost("run " + ShellWord(ModuleFile("Blendforge")) + " /dev/stdin --press OK", shell);
   ASSERT_EQ(result.status, 0) << result.err;
