@@ -27,14 +27,14 @@ merge_sample() {
   local folder=$1 program=$2 plugin=$3
   shift 3
   (cd "$folder" && "$@" "$program" run "$plugin" share/doc/blendforge/samples/face.obj \
-    -o merged.obj --list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 \
-    --spin 2=150 --edit 2=elem:mix-body --press OK --preview preview.png) ||
+    -o merged.obj --list 1=elem:smile-head --list 2=elem:blink-head --spin 1=80 \
+    --spin 2=100 --edit 2=elem:mix-head --press OK --preview preview.png) ||
     fail "the sample merge failed in $folder"
-  grep -q '^o elem:mix-body' "$folder/merged.obj" || fail "no merged object in $folder/merged.obj"
+  grep -q '^o elem:mix-head' "$folder/merged.obj" || fail "no merged object in $folder/merged.obj"
   (cd "$folder" && "$@" "$program" run "$plugin" share/doc/blendforge/samples/face.gltf \
-    -o merged.glb --list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 \
-    --spin 2=150 --edit 2=elem:mix-body --press OK) || fail "the glTF sample merge failed in $folder"
-  grep -qa '"targetNames":\["smile","blink","frown","mix"\]' "$folder/merged.glb" ||
+    -o merged.glb --list 1=elem:smile-head --list 2=elem:blink-head --spin 1=80 \
+    --spin 2=100 --edit 2=elem:mix-head --press OK) || fail "the glTF sample merge failed in $folder"
+  grep -qa '"targetNames":\["smile","blink","frown","jawOpen","mix"\]' "$folder/merged.glb" ||
     fail "no merged morph target in $folder/merged.glb"
 }
 

@@ -10,20 +10,21 @@ cmake --build --preset release
 
 bin=build/release/bin
 output=build/release/face.merged.obj
+preview=build/release/face.merged.png
 
 echo "== refhost info"
 "$bin/refhost" info "$bin/Blendforge.so"
 
-echo "== refhost run: 50% smile + 150% blink of samples/face.obj"
+echo "== refhost run: 80% smile + 100% blink of the sample head, samples/face.obj"
 status=0
 "$bin/refhost" run "$bin/Blendforge.so" samples/face.obj -o "$output" \
-  --list 1=elem:smile-body --list 2=elem:blink-body --spin 1=50 --spin 2=150 \
-  --edit 2=elem:mix-body --press OK || status=$?
+  --list 1=elem:smile-head --list 2=elem:blink-head --spin 1=80 --spin 2=100 \
+  --edit 2=elem:mix-head --press OK --preview "$preview" || status=$?
 if ((status != 0)); then
   echo "demo: refhost run ended with status $status; no merged model was written" >&2
   exit "$status"
 fi
-echo "demo: the merged model is in $output"
+echo "demo: the merged model is in $output, its preview in $preview"
 
 # Everything the sample holds comes back, plus the new object's statements.
 statements() {
