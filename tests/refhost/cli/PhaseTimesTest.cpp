@@ -46,8 +46,8 @@ TEST(CliPhaseTimesTest, VerboseRunsPrintOneLinePerPhaseToStderr) {
   };
   for (const PhaseCase& phases : cases) {
     const CliResult result = RunRefhost(
-        "run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(PatchModelPath()) +
-        " -o " + ShellWord((folder / "merged.obj").string()) + " " + kMerge + " " + phases.options);
+        "run " + ShellWord(ModuleFile("Blendforge")) + " " + ShellWord(PatchModelPath()) + " -o " +
+        ShellWord((folder / "merged.obj").string()) + " " + kMerge + " " + phases.options);
     ASSERT_EQ(result.status, 0) << phases.options << "\n" << result.err;
     const std::vector<std::string> lines = LinesOf(result.err);
     ASSERT_EQ(lines.size(), phases.lines.size()) << phases.options << "\n" << result.err;
