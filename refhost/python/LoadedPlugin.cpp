@@ -32,7 +32,7 @@ std::vector<int> LoadedPlugin::Run(OpenModel& model, cli::MenuRunRequest request
 
 std::string DefaultPluginPath() {
   const std::filesystem::path host(LibraryPath());
-  return (host.parent_path() / ("Blendforge" BLENDFORGE_MODULE_SUFFIX)).string();
+  return (host.parent_path() / ("Blendforge" BLENDFORGE_MODULE_SUFFIX)).lexically_normal().string();
 }
 
 }  // namespace refhost::python
