@@ -3,6 +3,7 @@
 #include <pybind11/pybind11.h>
 
 #include <exception>
+#include <utility>
 
 #include "refhost/cli/CliError.h"
 #include "refhost/python/LoadedPlugin.h"
@@ -34,7 +35,7 @@ void RaiseModelError(const ModelFileError& error) {
 
 void Translate(std::exception_ptr failure) {
   try {
-    std::rethrow_exception(failure);
+    std::rethrow_exception(std::move(failure));
   } catch (const ModelFileError& error) {
     RaiseModelError(error);
   } catch (const CommandUnchanged& error) {
