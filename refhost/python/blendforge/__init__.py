@@ -15,13 +15,13 @@ process-wide lock, with the GIL released while they read, write and draw.
 import os
 
 from . import _blendforge
-from ._batch import FileResult, expand_inputs, merge_files
+from ._batch import FileResult, expand_inputs, merge_file, merge_files, output_paths
 from ._blendforge import Model, Object
 from ._errors import Error, ModelError, Unchanged
 from ._plugin import Plugin, load_plugin
 
 __all__ = ["Error", "FileResult", "Model", "ModelError", "Object", "Plugin", "Unchanged",
-           "expand_inputs", "load_plugin", "merge_files", "open"]
+           "expand_inputs", "load_plugin", "merge_file", "merge_files", "open", "output_paths"]
 
 
 def open(path: "str | os.PathLike[str]") -> Model:

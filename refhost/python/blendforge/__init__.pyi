@@ -84,3 +84,10 @@ def merge_files(inputs: Union[_Path, Iterable[_Path]], output_dir: _Path, *targe
                 object: Optional[str] = ..., name: Optional[str] = ...,
                 jobs: Optional[int] = ..., plugin: Optional[_Path] = ...) -> List[FileResult]:
     """Merges the same targets in every input with a pool of processes."""
+
+def output_paths(inputs: Sequence[str], output_dir: _Path) -> List[str]:
+    """Each input's file name in ``output_dir``; Error where one would lose a file."""
+
+def merge_file(plugin: Plugin, input: str, output: str, targets: Tuple[_Target, _Target],
+               object: Optional[str], name: Optional[str]) -> FileResult:
+    """Merges one file and writes it, as one task of a batch."""
