@@ -9,7 +9,7 @@ demo_packages=(cmake ninja-build g++ libcli11-dev libstb-dev libutfcpp-dev fonts
   libfast-float-dev libtinygltf-dev nlohmann-json3-dev)
 packages=("${demo_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix wine wine64 clang clang-format clang-tidy libclang-rt-14-dev valgrind icoutils
-  nodejs)
+  nodejs python3-dev pybind11-dev python3-numpy python3-pytest python3-distributed)
 [[ ${1:-} == demo ]] && packages=("${demo_packages[@]}")
 
 missing=()

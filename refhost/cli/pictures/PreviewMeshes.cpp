@@ -72,20 +72,20 @@ preview::PreviewMesh MeshOf(const Object& object, std::string label, const Objec
   return mesh;
 }
 
-std::vector<preview::PreviewMesh> MergeMeshes(const Document& document, const Object& base,
-                                              const std::unordered_set<const Object*>& before) {
+std::vector<preview::PreviewMesh> MergeMeshes(const Document& document, const MenuRun& run) {
+  const Object& base = *run.base;
   // Moved in, not listed in braces: an initializer list would copy a mesh of
   // millions of vertices.
   std::vector<preview::PreviewMesh> meshes;
   meshes.push_back(MeshOf(base, base.name()));
-  for (const ChosenTarget& chosen : ChosenTargets(document)) {
+  for (const ChosenTarget& chosen : run.chosen) {
     if (chosen.object != nullptr)
       meshes.push_back(
           MeshOf(*chosen.object, chosen.object->name() + " " + Percent(chosen.percent)));
   }
   for (int index = 0; index < document.ObjectCount(); ++index) {
     const Object* object = document.ObjectAt(index);
-    if (object != nullptr && before.count(object) == 0)
+    if (object != nullptr && run.before.count(object) == 0)
       meshes.push_back(MeshOf(*object, object->name(), &base));
   }
   return meshes;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
+#include "refhost/cli/MenuRun.h"
 #include "refhost/document/Document.h"
 #include "refhost/preview/PreviewMesh.h"
 
@@ -14,11 +14,10 @@ namespace refhost::cli {
 preview::PreviewMesh MeshOf(const Object& object, std::string label,
                             const Object* reference = nullptr);
 
-// What a merge shows: the base; the targets the dialog had chosen (ChosenTargets),
-// each with the weight its spin box held; and every object the command
-// added, coloured by how far it moved from the base.
-std::vector<preview::PreviewMesh> MergeMeshes(const Document& document, const Object& base,
-                                              const std::unordered_set<const Object*>& before);
+// What a merge shows: the base; the targets the dialog had chosen, each with
+// the weight its spin box held; and every object the command added,
+// coloured by how far it moved from the base.
+std::vector<preview::PreviewMesh> MergeMeshes(const Document& document, const MenuRun& run);
 
 // What `show` draws: the named objects, or the first object and its morph
 // targets; every object after the first coloured by how far it lies from it.
