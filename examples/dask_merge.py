@@ -16,8 +16,8 @@ from distributed import Client, LocalCluster
 
 import blendforge
 
-TARGETS = (("smile", 50), ("blink", 150))
-NAME = "elem:mix-body"
+TARGETS = (("smile", 80), ("blink", 100))
+NAME = None  # the plug-in's proposal: elem:new-<base>
 
 
 def merge_on_worker(input, output, plugin_path):

@@ -31,4 +31,4 @@ def test_example_merges_a_folder_on_two_worker_processes(tmp_path):
     assert [result.input for result in failed] == [str(inputs / "bad.obj")]
     assert isinstance(failed[0].error, blendforge.ModelError)
     for name in ("a.obj", "b.obj", "c.obj"):
-        assert blendforge.open(tmp_path / name).objects[1] == "elem:mix-body"
+        assert blendforge.open(tmp_path / name).objects[1] == "elem:new-body"

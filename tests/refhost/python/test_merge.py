@@ -21,14 +21,15 @@ def test_merge_writes_what_refhost_run_writes(tmp_path, sample, output):
     base = model.objects[0]
     first, second = model.targets(base)[:2]
     plugin = blendforge.load_plugin(PLUGIN)
-    new = plugin.merge(model, base, (first, 50), (second, 150), name="elem:mix-body")
-    assert new.name == "elem:mix-body"
+    name = f"elem:mix-{base}"  # a target name of the base, so glTF adds a target
+    new = plugin.merge(model, base, (first, 50), (second, 150), name=name)
+    assert new.name == name
     model.save(tmp_path / output)
     model.preview(tmp_path / "mix.png")
 
     status, _, err = refhost_run(model_path, "-o", tmp_path / ("ref-" + output), "--object", base,
                                  "--preview", tmp_path / "ref.png",
-                                 *merge_answers((first, 50), (second, 150), "elem:mix-body"))
+                                 *merge_answers((first, 50), (second, 150), name))
     assert status == 0, err
     assert (tmp_path / output).read_bytes() == (tmp_path / ("ref-" + output)).read_bytes(), \
         "the module and refhost run wrote different files for one merge"
