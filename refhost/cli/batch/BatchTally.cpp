@@ -14,7 +14,7 @@ std::string WithoutTrailingLineEnds(std::string text) {
 // The worker's own error line where it wrote one; otherwise how it ended,
 // such as a crash of the plug-in, which takes no other model with it.
 std::string FailureLine(const std::string& model, const ChildOutcome& outcome) {
-  const std::string said = WithoutTrailingLineEnds(outcome.err);
+  std::string said = WithoutTrailingLineEnds(outcome.err);
   if (outcome.crash.empty() && outcome.exitStatus == kExitFailed && !said.empty()) return said;
   const std::string how = outcome.crash.empty()
                               ? "with exit status " + std::to_string(outcome.exitStatus)
