@@ -5,6 +5,7 @@
 
 #include "refhost/cli/RunCommand.h"
 #include "refhost/cli/ShowCommand.h"
+#include "refhost/cli/batch/BatchOptions.h"
 
 namespace refhost::cli {
 
@@ -15,6 +16,7 @@ struct Commands {
   CLI::App* show = nullptr;
   std::string infoPlugin;
   RunOptions runOptions;
+  BatchOptions batchOptions;  // the models of `run`, and for a batch its own options
   ShowOptions showOptions;
 };
 

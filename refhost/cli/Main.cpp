@@ -9,6 +9,7 @@
 #include "refhost/cli/CommandLine.h"
 #include "refhost/cli/ExitStatus.h"
 #include "refhost/cli/InfoCommand.h"
+#include "refhost/cli/batch/RunModels.h"
 #include "refhost/cli/streams/StandardStreams.h"
 #include "refhost/text/MessageText.h"
 
@@ -34,7 +35,8 @@ int ParseAndRun(CLI::App& app, int argc, char** argv, const Commands& commands) 
   }
   if (commands.show->parsed()) return refhost::cli::RunShowCommand(commands.showOptions, std::cout);
   if (commands.run->parsed())
-    return refhost::cli::RunRunCommand(commands.runOptions, std::cout, std::cerr);
+    return refhost::cli::RunModels(commands.runOptions, commands.batchOptions, std::cout,
+                                   std::cerr);
   refhost::cli::RunInfoCommand(commands.infoPlugin, std::cout);
   return refhost::cli::kExitDone;
 }

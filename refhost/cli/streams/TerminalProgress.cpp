@@ -12,10 +12,14 @@ TerminalProgress::TerminalProgress(std::string label)
       enabled_(IsTerminal(stderr)),
       start_(std::chrono::steady_clock::now()) {}
 
-TerminalProgress::~TerminalProgress() {
+TerminalProgress::~TerminalProgress() { Clear(); }
+
+void TerminalProgress::Clear() {
   if (!shown_) return;
+  shown_ = false;
   // Blanks rather than an erase sequence: not every Windows console knows one.
   std::fprintf(stderr, "\r%*s\r", static_cast<int>(label_.size() + 6), "");
+  std::fflush(stderr);
 }
 
 void TerminalProgress::Advance(std::uint64_t done, std::uint64_t total) {

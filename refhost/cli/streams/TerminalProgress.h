@@ -19,6 +19,9 @@ class TerminalProgress : public Progress {
   TerminalProgress& operator=(const TerminalProgress&) = delete;
 
   void Advance(std::uint64_t done, std::uint64_t total) override;
+  // Takes the line away, so that other output starts on a clean line; the
+  // next Advance draws it again.
+  void Clear();
 
  private:
   std::string label_;
