@@ -10,9 +10,9 @@ constexpr const char* kRunFooter = R"(Dialog answers:
   Edit boxes count read-only ones too: in the Blendforge dialog, edit 1 shows
   the base name and edit 2 holds the new object's name. List items are picked
   by their text.
-    refhost run Blendforge.so face.obj --list 1=elem:smile-body \
-        --list 2=elem:blink-body --spin 1=50 --spin 2=150 \
-        --edit 2=elem:mix-body --press OK
+    refhost run Blendforge.so face.obj --list 1=elem:smile-head \
+        --list 2=elem:blink-head --spin 1=80 --spin 2=100 \
+        --edit 2=elem:mix-head --press OK
   With answers but no --press, the dialog's default button is pressed.
   With no answers and stdin a terminal, the dialog is drawn as text and you
   are asked for each value (Enter keeps the default). With no answers and no
