@@ -12,11 +12,12 @@
 // Models in a folder of their own, for batches to merge into another.
 class BatchTest : public ::testing::Test {
  protected:
-  // The sample model copied under `name`, with its material library beside it.
+  // The small patch copied under `name`, with its material library beside it.
   std::string GoodModel(const std::string& name) {
-    std::filesystem::copy_file(SamplePath("face.mtl"), models / "face.mtl",
+    const std::filesystem::path patch = PatchModelPath();
+    std::filesystem::copy_file(patch.parent_path() / "patch.mtl", models / "patch.mtl",
                                std::filesystem::copy_options::skip_existing);
-    std::filesystem::copy_file(SamplePath("face.obj"), models / name);
+    std::filesystem::copy_file(patch, models / name);
     return (models / name).string();
   }
 

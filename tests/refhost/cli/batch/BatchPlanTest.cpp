@@ -33,7 +33,7 @@ TEST_F(BatchPlanTest, AModelThatWouldBeItsOwnResultIsRefused) {
   const CliResult result = RunRefhost(Run({model}, Into(models) + " " + kAnswers));
   EXPECT_EQ(result.status, 1);
   EXPECT_THAT(result.err, HasSubstr("is its own output"));
-  EXPECT_EQ(TempDir::Read(model), TempDir::Read(SamplePath("face.obj")))
+  EXPECT_EQ(TempDir::Read(model), TempDir::Read(PatchModelPath()))
       << "the user's model was replaced";
 }
 
