@@ -16,6 +16,13 @@ Document& Host::NewDocument() {
   return *documents_.back();
 }
 
+void Host::CloseDocument(const Document& document) {
+  for (int index = 0; index < document.ObjectCount(); ++index)
+    if (const Object* object = document.ObjectAt(index)) objects_[object->uniqueID() - 1].reset();
+  for (std::unique_ptr<Document>& slot : documents_)
+    if (slot.get() == &document) slot.reset();
+}
+
 void Host::Reset() {
   documents_.clear();
   objects_.clear();

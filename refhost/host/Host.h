@@ -33,6 +33,10 @@ class REFHOST_API Host final : public ObjectStore {
 
   // A new empty document, owned by the host.
   Document& NewDocument();
+  // Frees `document` and the objects it holds, so that a process that opens
+  // model after model keeps only those still open. Their handles and unique
+  // IDs then name nothing, and are never given out again.
+  void CloseDocument(const Document& document);
   // Forgets every document, object and widget, and resets faults, records
   // and misuses; unique IDs start again from 1.
   void Reset();

@@ -123,7 +123,12 @@ void DefineModel(py::module_& module) {
            py::arg("shading") = py::none());
   module.def("_open", [](const py::handle& path) {
     const std::string input = PathFromPython(path);
-    return Serialised([&] { return std::make_shared<OpenModel>(input); });
+    // Python frees a model whenever its last reference goes, so the host
+    // lock is taken there too; no holder of the lock waits for the GIL.
+    return ModelPointer(Serialised([&] { return new OpenModel(input); }), [](OpenModel* model) {
+      const std::lock_guard<std::mutex> lock(HostMutex());
+      delete model;
+    });
   });
 }
 

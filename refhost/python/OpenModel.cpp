@@ -11,7 +11,19 @@ namespace refhost::python {
 
 OpenModel::OpenModel(std::string path)
     : path_(std::move(path)), document_(Host::Instance().NewDocument()) {
-  file_ = cli::ReadModel(path_, document_);
+  try {
+    file_ = cli::ReadModel(path_, document_);
+  } catch (...) {
+    Host::Instance().CloseDocument(document_);
+    throw;
+  }
+}
+
+OpenModel::~OpenModel() {
+  // What refers to the document's objects goes first.
+  lastRun_.reset();
+  file_.reset();
+  Host::Instance().CloseDocument(document_);
 }
 
 std::vector<std::string> OpenModel::ObjectNames() const {

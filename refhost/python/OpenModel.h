@@ -19,6 +19,10 @@ class OpenModel {
  public:
   // ModelFileError when the file cannot be read.
   explicit OpenModel(std::string path);
+  OpenModel(const OpenModel&) = delete;
+  OpenModel& operator=(const OpenModel&) = delete;
+  // Frees the document: a pipeline opens thousands of models in one process.
+  ~OpenModel();
 
   const std::string& path() const { return path_; }
   Document& document() { return document_; }

@@ -1,6 +1,7 @@
 """A merge from Python writes the bytes refhost run writes, and reads back
 the values the file holds."""
 
+import os
 import re
 import shutil
 import subprocess
@@ -79,3 +80,23 @@ def test_readme_example_runs_as_written(tmp_path):
     result = subprocess.run([sys.executable, "-c", example], cwd=tmp_path, capture_output=True,
                             text=True)
     assert result.returncode == 0, result.stderr
+
+
+def test_models_let_go_free_their_memory(tmp_path):
+    """A pipeline opens model after model in one process; each one dropped
+    must give its document back, and an object keeps its model alive."""
+    sample = SOURCE / "samples" / "face.obj"
+    plugin = blendforge.load_plugin(PLUGIN)
+    kept = blendforge.open(sample)["head"]
+
+    def resident_mb():
+        with open("/proc/self/statm") as statm:
+            return int(statm.read().split()[1]) * os.sysconf("SC_PAGE_SIZE") / 2**20
+
+    before = resident_mb()
+    for _ in range(60):  # each holds about a megabyte of positions
+        model = blendforge.open(sample)
+        plugin.merge(model, "head", ("smile", 80), ("blink", 100), name="elem:mix-head")
+        del model
+    assert resident_mb() - before < 20, "the models dropped are still held"
+    assert kept.positions.shape == (2754, 3)
