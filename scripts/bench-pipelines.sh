@@ -7,6 +7,7 @@
 # is installed); each under /usr/bin/time -v for its wall time and peak memory.
 #   BUILD_DIR  build folder with bin/refhost and bin/Blendforge.so (default build/release)
 #   COUNT      models (default 1000);  SIDE  grid side (default 10)
+#   PYTHON     the Python the module is built for (default /usr/bin/python3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build/release}
@@ -15,6 +16,8 @@ side=${SIDE:-10}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 refhost="$build_dir/bin/refhost"
+python=${PYTHON:-/usr/bin/python3}
+export PYTHONPATH="$build_dir/python${PYTHONPATH:+:$PYTHONPATH}"
 plugin="$build_dir/bin/Blendforge.so"
 answers=(--list 1=elem:t1-body --list 2=elem:t2-body --spin 1=50 --spin 2=150
   --edit 2=elem:mix-body --press OK)
@@ -43,8 +46,9 @@ export work refhost plugin
 timed processes bash -c "$(declare -p answers); one_per_file"
 timed batch "$refhost" run "$plugin" "$work"/in/*.obj --output-dir "$work/out-batch" -j 2 "${answers[@]}"
 rows=(processes batch)
-if python3 -c 'import blendforge' 2>/dev/null; then
-  timed python python3 -c "
+if "$python" -c 'import blendforge' 2>/dev/null; then
+  timed import "$python" -c "import blendforge; blendforge.load_plugin()"
+  timed python "$python" -c "
 import blendforge, glob, os, sys
 plugin = blendforge.load_plugin()
 for path in sorted(glob.glob('$work/in/*.obj')):
@@ -69,3 +73,21 @@ for row in "${rows[@]}"; do
   awk -v r="$row" -v s="$(seconds "$row")" -v k="$(peak "$row")" -v b="$base" -v n="$count" \
     'BEGIN {printf "| %s | %.2f | %.2f | %.1f | %.2f |\n", r, s, s * 1000 / n, k / 1024, b / s}'
 done
+
+if [[ -f $work/import.time ]]; then
+  echo "importing blendforge and loading the plug-in: $(seconds import) s, peak $(awk -v k="$(peak import)" 'BEGIN {printf "%.1f", k / 1024}') MB"
+fi
+
+# The goals, where both sides of each were measured.
+verdict() {
+  awk -v what="$1" -v ratio="$2" -v goal="$3" \
+    'BEGIN {printf "%s: %.1fx (goal >= %gx) %s\n", what, ratio, goal, (ratio >= goal ? "met" : "missed")}'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {print a / b}'; }
+if [[ " ${rows[*]} " == *" python "* ]]; then
+  verdict "Python loop against one process per file, per file" "$(ratio "$base" "$(seconds python)")" 5
+  if [[ " ${rows[*]} " == *" blender "* ]]; then
+    verdict "Python loop against the blender loop, time" "$(ratio "$(seconds blender)" "$(seconds python)")" 20
+    verdict "Python loop against the blender loop, peak memory" "$(ratio "$(peak blender)" "$(peak python)")" 10
+  fi
+fi
