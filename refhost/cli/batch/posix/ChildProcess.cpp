@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "refhost/cli/CliError.h"
+#include "refhost/files/WholeFile.h"
 
 extern char** environ;
 
@@ -21,13 +22,8 @@ namespace {
 // The running program's own file, whatever name or folder it was started by.
 constexpr const char* kThisProgram = "/proc/self/exe";
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using Capture = std::unique_ptr<std::FILE, FileCloser>;
-
-Capture NewCapture() {
-  Capture capture(std::tmpfile());
+OpenedFile NewCapture() {
+  OpenedFile capture(std::tmpfile());
   if (!capture)
     throw CliError(std::string("cannot make a scratch file for a worker's output: ") +
                    std::strerror(errno));
@@ -56,8 +52,8 @@ struct FileActions {
 
 struct ChildProcess::Running {
   pid_t pid = 0;
-  Capture out = NewCapture();
-  Capture err = NewCapture();
+  OpenedFile out = NewCapture();
+  OpenedFile err = NewCapture();
   std::optional<int> waitStatus;  // set once the child was reaped
 
   int Reap() {

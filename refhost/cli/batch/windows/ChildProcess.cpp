@@ -9,12 +9,14 @@
 
 namespace refhost::cli {
 
-namespace {
-
+// Named, not anonymous: ChildProcess::Running holds handles, and a member
+// of a class with linkage must not be of an internal type.
 struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using Handle = std::unique_ptr<void, HandleCloser>;
+
+namespace {
 
 std::string SystemMessage(DWORD error) {
   char text[256] = {};
