@@ -8,9 +8,9 @@ from conftest import PLUGIN, SMALL_OBJ, SOURCE
 
 
 def load_example():
-    spec = importlib.util.spec_from_file_location("dask_merge", SOURCE / "examples" / "dask_merge.py")
-    example = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(example)
+    found = importlib.util.spec_from_file_location("dask_merge", SOURCE / "examples" / "dask_merge.py")
+    example = importlib.util.module_from_spec(found)
+    found.loader.exec_module(example)
     return example
 
 
