@@ -165,6 +165,7 @@ ChildOutcome ChildProcess::Finish() {
 
 std::size_t AwaitAny(const std::vector<std::unique_ptr<ChildProcess>>& children) {
   std::vector<HANDLE> processes;
+  processes.reserve(children.size());
   for (const auto& child : children) processes.push_back(child->running_->process.get());
   const DWORD ended = WaitForMultipleObjects(static_cast<DWORD>(processes.size()), processes.data(),
                                              FALSE, INFINITE);
