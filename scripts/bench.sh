@@ -4,7 +4,8 @@
 # also written to BUILD_DIR/bench-summary.md beside the JSON results. Then runs
 # the end-to-end job (refhost run on a generated 1,000 x 1,000 vertex grid with
 # two targets, as OBJ and as binary glTF) and counts the instructions per host call of the merge under
-# callgrind, and prints their tables too.
+# callgrind, and prints their tables too. Last, scripts/bench-gltf.sh times
+# the glTF jobs against their floor and peers (its own BUILD_DIR/bench-gltf.md).
 #   BUILD_DIR  build folder (default build/bench)
 #   MIN_TIME   --benchmark_min_time in seconds per benchmark (default 0.3)
 set -euo pipefail
@@ -65,3 +66,5 @@ valgrind --tool=callgrind --callgrind-out-file="$calls" "$build_dir/bin/blend_be
   bench/callcost.py "$calls" MQObj_GetVertex MQObj_SetVertex MQObj_GetVertexRefCount \
     MQObj_GetVertexCount
 } | tee "$build_dir/bench-summary.md"
+
+BUILD_DIR="$build_dir" scripts/bench-gltf.sh
