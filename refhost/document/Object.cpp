@@ -43,6 +43,13 @@ int Object::AddVertex(const MQPoint& point) {
   return vertexCount_++;
 }
 
+void Object::SwapVertices(std::vector<MQPoint>& points) {
+  if (points.size() != vertices_.size())
+    throw std::length_error("SwapVertices: " + std::to_string(points.size()) + " points for " +
+                            std::to_string(vertices_.size()) + " vertices");
+  vertices_.swap(points);
+}
+
 void Object::ReserveVertices(std::size_t count) {
   std::vector<int>& refCounts = OwnTopology().refCounts;
   refCounts.reserve(refCounts.size() + count);

@@ -50,6 +50,10 @@ class REFHOST_API Object {
   // count adds them without regrowing every per-vertex array.
   void ReserveVertices(std::size_t count);
   const std::vector<MQPoint>& vertices() const { return vertices_; }
+  // Exchanges the positions with `points`, which must hold as many
+  // (std::length_error otherwise): a reader fills a clone's positions
+  // without copying them once more.
+  void SwapVertices(std::vector<MQPoint>& points);
   // A negative index wraps to a count that no object reaches.
   bool HasVertex(int index) const {
     return static_cast<unsigned>(index) < static_cast<unsigned>(vertexCount_);

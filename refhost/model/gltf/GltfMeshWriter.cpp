@@ -78,8 +78,8 @@ void GltfMeshWriter::RenameTarget(std::size_t target, const Object& object) {
 void GltfMeshWriter::WriteChanges() {
   const Object& base = Base();
   if (base.name() != objects_.baseName) MeshJson()["name"] = base.name();
-  const std::vector<MQPoint> readBase =
-      MeshPositions(context_.model, objects_.mesh, -1, context_.accessors, context_.file);
+  const GltfMeshPositions read(context_.model, objects_.mesh, context_.accessors, context_.file);
+  const std::vector<MQPoint>& readBase = read.base();
   std::vector<bool> baseMoved;
   for (std::size_t p = 0; p < objects_.primitives.size(); ++p) {
     baseMoved.push_back(!SameSlice(base.vertices(), readBase, objects_.primitives[p]));
@@ -89,11 +89,11 @@ void GltfMeshWriter::WriteChanges() {
         AddPositionAccessor(context_.appender, base.vertices().data() + slice.first,
                             static_cast<std::size_t>(slice.count));
   }
+  std::vector<MQPoint> readTarget;
   for (std::size_t k = 0; k < objects_.targets.size(); ++k) {
     const Object& target = Held(objects_.targets[k], objects_.targetNames[k]);
     if (target.name() != objects_.targetNames[k]) RenameTarget(k, target);
-    const std::vector<MQPoint> readTarget = MeshPositions(
-        context_.model, objects_.mesh, static_cast<int>(k), context_.accessors, context_.file);
+    read.ReadTarget(static_cast<int>(k), readTarget);
     for (std::size_t p = 0; p < objects_.primitives.size(); ++p) {
       if (!baseMoved[p] && SameSlice(target.vertices(), readTarget, objects_.primitives[p]))
         continue;

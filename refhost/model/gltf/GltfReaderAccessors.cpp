@@ -133,24 +133,26 @@ const unsigned char* GltfReaderAccessors::Run(const View& view, std::size_t offs
   return view.bytes + offset;
 }
 
-std::string GltfReaderAccessors::ElementBytes(int accessor, const std::string& user) const {
+void GltfReaderAccessors::CopyElements(int accessor, const std::string& user,
+                                       unsigned char* out) const {
   const tinygltf::Accessor& a = AccessorAt(accessor, user);
   const std::string pointer = JsonPointer("accessors", accessor);
   const std::size_t size = ElementSize(accessor, user);
   const unsigned char* from = DenseElements(accessor, user);
-  std::string packed(a.count * size, '\0');
-  if (from != nullptr) {
+  if (from == nullptr) {
+    if (a.count != 0) std::memset(out, 0, a.count * size);
+  } else {
     const std::size_t stride =
         model_.bufferViews[static_cast<std::size_t>(a.bufferView)].byteStride;
     const std::size_t step = stride == 0 ? size : stride;
     if (step == size) {
-      if (!packed.empty()) std::memcpy(&packed[0], from, packed.size());
+      if (a.count != 0) std::memcpy(out, from, a.count * size);
     } else {
       for (std::size_t element = 0; element < a.count; ++element)
-        std::memcpy(&packed[element * size], from + element * step, size);
+        std::memcpy(out + element * size, from + element * step, size);
     }
   }
-  if (!a.sparse.isSparse) return packed;
+  if (!a.sparse.isSparse) return;
   const auto count = static_cast<std::size_t>(a.sparse.count);
   const int indexType = a.sparse.indices.componentType;
   if (!IsIndexType(indexType))
@@ -173,12 +175,17 @@ std::string GltfReaderAccessors::ElementBytes(int accessor, const std::string& u
       throw GltfError(file_, pointer + "/sparse/indices",
                       "index " + std::to_string(index) + " is beyond the accessor's " +
                           std::to_string(a.count) + " elements");
-    std::memcpy(&packed[index * size], values + entry * size, size);
+    std::memcpy(out + index * size, values + entry * size, size);
   }
+}
+
+std::string GltfReaderAccessors::ElementBytes(int accessor, const std::string& user) const {
+  std::string packed(Count(accessor, user) * ElementSize(accessor, user), '\0');
+  CopyElements(accessor, user, reinterpret_cast<unsigned char*>(packed.data()));
   return packed;
 }
 
-std::vector<MQPoint> GltfReaderAccessors::Points(int accessor, const std::string& user) const {
+void GltfReaderAccessors::RequirePoints(int accessor, const std::string& user) const {
   const tinygltf::Accessor& a = AccessorAt(accessor, user);
   const std::string pointer = JsonPointer("accessors", accessor);
   if (a.type != TINYGLTF_TYPE_VEC3)
@@ -187,14 +194,25 @@ std::vector<MQPoint> GltfReaderAccessors::Points(int accessor, const std::string
     throw GltfError(file_, pointer,
                     "positions are quantized (component type " + std::to_string(a.componentType) +
                         "); only float positions can be read");
-  const std::string bytes = ElementBytes(accessor, user);
-  std::vector<MQPoint> points(a.count);
-  if (!points.empty()) std::memcpy(points.data(), bytes.data(), bytes.size());
-  for (std::size_t element = 0; element < points.size(); ++element)
-    if (!IsFinite(points[element]))
+}
+
+void GltfReaderAccessors::ReadPoints(int accessor, const std::string& user, MQPoint* out) const {
+  RequirePoints(accessor, user);
+  const tinygltf::Accessor& a = AccessorAt(accessor, user);
+  const std::string pointer = JsonPointer("accessors", accessor);
+  static_assert(sizeof(MQPoint) == 3 * sizeof(float), "a point is a float VEC3 element");
+  CopyElements(accessor, user, reinterpret_cast<unsigned char*>(out));
+  for (std::size_t element = 0; element < a.count; ++element)
+    if (!IsFinite(out[element]))
       throw GltfError(file_, pointer,
-                      "element " + std::to_string(element) + " is " + PointText(points[element]) +
+                      "element " + std::to_string(element) + " is " + PointText(out[element]) +
                           ", not a finite position");
+}
+
+std::vector<MQPoint> GltfReaderAccessors::Points(int accessor, const std::string& user) const {
+  RequirePoints(accessor, user);
+  std::vector<MQPoint> points(Count(accessor, user));
+  ReadPoints(accessor, user, points.data());
   return points;
 }
 

@@ -22,8 +22,12 @@ class GltfReaderAccessors {
   // The accessor's element count, checked to fit the bytes that hold the
   // elements; `user` is the pointer of what refers to it.
   std::size_t Count(int accessor, const std::string& user) const;
+  // Refuses an accessor that does not hold float VEC3 elements.
+  void RequirePoints(int accessor, const std::string& user) const;
   // The finite float VEC3 values of a POSITION or a morph target's delta.
   std::vector<MQPoint> Points(int accessor, const std::string& user) const;
+  // The same values written to `out`, which holds Count(accessor) points.
+  void ReadPoints(int accessor, const std::string& user, MQPoint* out) const;
   // The unsigned integer SCALAR values of a primitive's indices.
   std::vector<std::uint32_t> Indices(int accessor, const std::string& user) const;
   // Each element's bytes, packed one after the other.
@@ -33,6 +37,9 @@ class GltfReaderAccessors {
 
  private:
   const tinygltf::Accessor& AccessorAt(int index, const std::string& user) const;
+  // Writes each element's bytes to `out`, packed one after the other: the
+  // dense values (zeros without a view), then the sparse ones over them.
+  void CopyElements(int accessor, const std::string& user, unsigned char* out) const;
   struct View {
     const unsigned char* bytes;
     std::size_t length;

@@ -62,13 +62,13 @@ void AddElements(Object& object, const tinygltf::Model& model, const GltfMeshObj
   }
 }
 
-// A copy of the mesh's object, elements and all, at the morph target's positions.
+// A copy of the mesh's object, elements and all, at the morph target's
+// positions; `points` is left holding the base's, memory to reuse.
 Object& AddTargetObject(Document& document, const Object& base, const std::string& name,
-                        const std::vector<MQPoint>& points) {
+                        std::vector<MQPoint>& points) {
   Object& target = Host::Instance().CloneObject(base);
   target.SetName(name);
-  for (std::size_t at = 0; at < points.size(); ++at)
-    target.SetVertexUnchecked(static_cast<int>(at), points[at]);
+  target.SwapVertices(points);
   document.InsertAfter(target, nullptr);
   return target;
 }
@@ -99,21 +99,22 @@ std::vector<GltfMeshObjects> AddMeshObjects(const tinygltf::Model& model, const 
     const tinygltf::Mesh& mesh = model.meshes[index];
     GltfMeshObjects objects;
     objects.mesh = m;
-    objects.primitives = MeshSlices(model, m, accessors, file);
+    const GltfMeshPositions positions(model, m, accessors, file);
+    objects.primitives = positions.slices();
     objects.baseName =
         names.Unique(MeshObjectName(mesh, m), [](const std::string& s) { return s; });
-    Object& base =
-        AddObject(document, objects.baseName, MeshPositions(model, m, -1, accessors, file));
+    Object& base = AddObject(document, objects.baseName, positions.base());
     objects.base = base.uniqueID();
     AddElements(base, model, objects, accessors, file);
     const std::string core = GetCoreName(objects.baseName);
     const int targets =
         mesh.primitives.empty() ? 0 : static_cast<int>(mesh.primitives[0].targets.size());
+    std::vector<MQPoint> points;
     for (int t = 0; t < targets; ++t) {
       const std::string name = names.Unique(
           MorphName(mesh, t), [&](const std::string& s) { return ComposeTargetName(s, core); });
-      Object& target =
-          AddTargetObject(document, base, name, MeshPositions(model, m, t, accessors, file));
+      positions.ReadTarget(t, points);
+      Object& target = AddTargetObject(document, base, name, points);
       objects.targets.push_back(target.uniqueID());
       objects.targetNames.push_back(name);
     }

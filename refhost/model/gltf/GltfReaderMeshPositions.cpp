@@ -1,5 +1,7 @@
 #include "refhost/model/gltf/GltfReaderMeshPositions.h"
 
+#include <algorithm>
+
 #include "refhost/document/FinitePosition.h"
 #include "refhost/model/gltf/GltfError.h"
 #include "refhost/model/gltf/GltfJson.h"
@@ -17,11 +19,13 @@ int PositionAccessor(const tinygltf::Primitive& primitive, const std::string& po
   return found->second;
 }
 
-void AddDeltas(std::vector<MQPoint>& points, std::size_t first, const std::vector<MQPoint>& deltas,
-               const std::string& pointer, const std::string& file) {
-  for (std::size_t at = 0; at < deltas.size(); ++at) {
-    MQPoint& point = points[first + at];
-    point = {point.x + deltas[at].x, point.y + deltas[at].y, point.z + deltas[at].z};
+// Turns the deltas in `points` into positions: `base` + delta, in that order
+// of the sum, checked to stay finite.
+void AddBase(MQPoint* points, const MQPoint* base, std::size_t count, const std::string& pointer,
+             const std::string& file) {
+  for (std::size_t at = 0; at < count; ++at) {
+    MQPoint& point = points[at];
+    point = {base[at].x + point.x, base[at].y + point.y, base[at].z + point.z};
     if (!IsFinite(point))
       throw GltfError(file, pointer,
                       "vertex " + std::to_string(at) + " moves to a position that is not finite");
@@ -54,36 +58,44 @@ std::vector<GltfPrimitiveSlice> MeshSlices(const tinygltf::Model& model, int mes
   return slices;
 }
 
-std::vector<MQPoint> MeshPositions(const tinygltf::Model& model, int mesh, int target,
-                                   const GltfReaderAccessors& accessors, const std::string& file) {
-  const tinygltf::Mesh& m = model.meshes[static_cast<std::size_t>(mesh)];
-  std::vector<MQPoint> points;
-  for (std::size_t p = 0; p < m.primitives.size(); ++p) {
-    const tinygltf::Primitive& primitive = m.primitives[p];
-    const std::string pointer = JsonPointer("meshes", mesh, "primitives", p);
-    std::vector<MQPoint> base = accessors.Points(PositionAccessor(primitive, pointer, file),
-                                                 pointer + "/attributes/POSITION");
-    const std::size_t first = points.size();
-    const std::size_t count = base.size();
-    // A mesh of one primitive, the common case, takes its points uncopied.
-    if (points.empty())
-      points = std::move(base);
-    else
-      points.insert(points.end(), base.begin(), base.end());
-    if (target < 0) continue;
-    const auto& attributes = primitive.targets[static_cast<std::size_t>(target)];
-    const auto delta = attributes.find(kPosition);
-    if (delta == attributes.end()) continue;
-    const std::string deltaPointer =
-        JsonPointer("meshes", mesh, "primitives", p, "targets", target, kPosition);
-    const std::vector<MQPoint> deltas = accessors.Points(delta->second, deltaPointer);
-    if (deltas.size() != count)
-      throw GltfError(
-          file, deltaPointer,
-          std::to_string(deltas.size()) + " deltas for " + std::to_string(count) + " vertices");
-    AddDeltas(points, first, deltas, deltaPointer, file);
+GltfMeshPositions::GltfMeshPositions(const tinygltf::Model& model, int mesh,
+                                     const GltfReaderAccessors& accessors, const std::string& file)
+    : mesh_(model.meshes[static_cast<std::size_t>(mesh)]),
+      index_(mesh),
+      accessors_(accessors),
+      file_(file),
+      slices_(MeshSlices(model, mesh, accessors, file)) {
+  base_.resize(
+      slices_.empty() ? 0 : static_cast<std::size_t>(slices_.back().first + slices_.back().count));
+  for (std::size_t p = 0; p < slices_.size(); ++p) {
+    const std::string pointer = JsonPointer("meshes", index_, "primitives", p);
+    accessors_.ReadPoints(PositionAccessor(mesh_.primitives[p], pointer, file_),
+                          pointer + "/attributes/POSITION", base_.data() + slices_[p].first);
   }
-  return points;
+}
+
+void GltfMeshPositions::ReadTarget(int target, std::vector<MQPoint>& out) const {
+  out.resize(base_.size());
+  for (std::size_t p = 0; p < slices_.size(); ++p) {
+    const auto first = static_cast<std::size_t>(slices_[p].first);
+    const auto count = static_cast<std::size_t>(slices_[p].count);
+    const auto& attributes = mesh_.primitives[p].targets[static_cast<std::size_t>(target)];
+    const auto delta = attributes.find(kPosition);
+    if (delta == attributes.end()) {
+      std::copy_n(base_.begin() + first, count, out.begin() + first);
+      continue;
+    }
+    const std::string pointer =
+        JsonPointer("meshes", index_, "primitives", p, "targets", target, kPosition);
+    accessors_.RequirePoints(delta->second, pointer);
+    const std::size_t deltas = accessors_.Count(delta->second, pointer);
+    if (deltas != count)
+      throw GltfError(
+          file_, pointer,
+          std::to_string(deltas) + " deltas for " + std::to_string(count) + " vertices");
+    accessors_.ReadPoints(delta->second, pointer, out.data() + first);
+    AddBase(out.data() + first, base_.data() + first, count, pointer, file_);
+  }
 }
 
 }  // namespace refhost

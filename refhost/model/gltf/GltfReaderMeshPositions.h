@@ -2,6 +2,7 @@
 
 #include <tiny_gltf.h>
 
+#include <string>
 #include <vector>
 
 #include "abi/HostApi.h"
@@ -17,9 +18,27 @@ std::vector<GltfPrimitiveSlice> MeshSlices(const tinygltf::Model& model, int mes
                                            const GltfReaderAccessors& accessors,
                                            const std::string& file);
 
-// The mesh's positions in primitive order: the base's when `target` is -1,
-// else morph target `target`'s, base + delta in float32 for every vertex.
-std::vector<MQPoint> MeshPositions(const tinygltf::Model& model, int mesh, int target,
-                                   const GltfReaderAccessors& accessors, const std::string& file);
+// A mesh's positions in primitive order, read from its accessors: the base's
+// once, and each morph target's on demand into memory the caller reuses, so
+// that reading many targets allocates nothing per target.
+class GltfMeshPositions {
+ public:
+  GltfMeshPositions(const tinygltf::Model& model, int mesh, const GltfReaderAccessors& accessors,
+                    const std::string& file);
+
+  const std::vector<GltfPrimitiveSlice>& slices() const { return slices_; }
+  const std::vector<MQPoint>& base() const { return base_; }
+  // Morph target `target`'s positions, base + delta in float32 for every
+  // vertex, into `out`.
+  void ReadTarget(int target, std::vector<MQPoint>& out) const;
+
+ private:
+  const tinygltf::Mesh& mesh_;
+  int index_;
+  const GltfReaderAccessors& accessors_;
+  const std::string& file_;
+  std::vector<GltfPrimitiveSlice> slices_;
+  std::vector<MQPoint> base_;
+};
 
 }  // namespace refhost
