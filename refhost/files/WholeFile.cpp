@@ -62,13 +62,23 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   return ReadBytes(OpenForReading(path).get(), path.string(), ExpectedSize(path));
 }
 
-std::string ReadFileHead(const std::filesystem::path& path, std::size_t size) {
-  const OpenedFile file = OpenForReading(path);
+std::string ReadHead(std::FILE* file, std::size_t size, const std::string& name) {
   std::string head(size, '\0');
-  head.resize(std::fread(head.data(), 1, size, file.get()));
-  if (std::ferror(file.get()))
-    throw ModelFileError(path.string(), std::string("cannot read: ") + std::strerror(errno));
+  head.resize(std::fread(head.data(), 1, size, file));
+  if (std::ferror(file))
+    throw ModelFileError(name, std::string("cannot read: ") + std::strerror(errno));
   return head;
+}
+
+void ReadExactly(std::FILE* file, void* out, std::size_t size, const std::string& name) {
+  if (std::fread(out, 1, size, file) == size) return;
+  if (std::ferror(file))
+    throw ModelFileError(name, std::string("cannot read: ") + std::strerror(errno));
+  throw ModelFileError(name, "ends early; was it cut off while being read?");
+}
+
+std::string ReadFileHead(const std::filesystem::path& path, std::size_t size) {
+  return ReadHead(OpenForReading(path).get(), size, path.string());
 }
 
 }  // namespace refhost

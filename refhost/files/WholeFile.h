@@ -33,6 +33,14 @@ std::string ReadText(std::FILE* file, const std::string& name, std::size_t expec
 // also when it cannot be opened.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
+// Up to `size` more bytes of `file`, fewer at its end; ModelFileError naming
+// `name` when it cannot be read.
+std::string ReadHead(std::FILE* file, std::size_t size, const std::string& name);
+
+// Exactly `size` more bytes of `file` into `out`; ModelFileError naming
+// `name` when it ends before them or cannot be read.
+void ReadExactly(std::FILE* file, void* out, std::size_t size, const std::string& name);
+
 // The first `size` bytes of the file at `path`, all of it when it is
 // shorter; ModelFileError naming it when it cannot be opened or read.
 std::string ReadFileHead(const std::filesystem::path& path, std::size_t size);

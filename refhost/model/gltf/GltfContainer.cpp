@@ -26,45 +26,59 @@ void AppendWord(std::string& bytes, std::size_t word) {
 
 struct GlbChunk {
   std::uint32_t type = 0;
-  std::string_view data;
+  std::size_t offset = 0;
+  std::size_t length = 0;
 };
 
-// The chunk at `at`, within the file's declared length.
-GlbChunk ChunkAt(std::string_view bytes, std::size_t at, const std::string& file) {
-  if (at > bytes.size() || bytes.size() - at < kChunkHeaderBytes)
+// The chunk at `at`, within the file's declared length `size`; its header
+// read from `head`.
+GlbChunk ChunkAt(std::string_view head, std::size_t size, std::size_t at, const std::string& file) {
+  if (at > size || size - at < kChunkHeaderBytes || head.size() < at + kChunkHeaderBytes)
     throw ModelFileError(file,
                          "binary glTF chunk header at byte " + std::to_string(at) + " is cut off");
-  const std::size_t length = Word(bytes, at);
-  if (bytes.size() - at - kChunkHeaderBytes < length)
+  const std::size_t length = Word(head, at);
+  if (size - at - kChunkHeaderBytes < length)
     throw ModelFileError(file, "binary glTF chunk at byte " + std::to_string(at) + " claims " +
                                    std::to_string(length) + " bytes, beyond the file's end");
-  return {Word(bytes, at + 4), bytes.substr(at + kChunkHeaderBytes, length)};
+  return {Word(head, at + 4), at + kChunkHeaderBytes, length};
 }
 
 }  // namespace
 
 bool IsGlb(std::string_view bytes) { return bytes.size() >= 4 && Word(bytes, 0) == kGlbMagic; }
 
-GlbChunks SplitGlb(std::string_view bytes, const std::string& file) {
-  if (bytes.size() < kHeaderBytes || !IsGlb(bytes))
+std::size_t GlbHeadSize(std::string_view start) {
+  const std::size_t json = start.size() < kGlbStartBytes ? 0 : Word(start, kHeaderBytes);
+  return kHeaderBytes + 2 * kChunkHeaderBytes + PaddedToFour(json);
+}
+
+GlbLayout GlbLayoutOf(std::string_view head, std::size_t fileSize, const std::string& file) {
+  if (fileSize < kHeaderBytes || !IsGlb(head))
     throw ModelFileError(file, "not a binary glTF: no 'glTF' header");
-  if (Word(bytes, 4) != 2)
-    throw ModelFileError(file, "binary glTF version " + std::to_string(Word(bytes, 4)) +
+  if (Word(head, 4) != 2)
+    throw ModelFileError(file, "binary glTF version " + std::to_string(Word(head, 4)) +
                                    " is not read; only version 2");
-  const std::size_t length = Word(bytes, 8);
-  if (length > bytes.size())
+  const std::size_t length = Word(head, 8);
+  if (length > fileSize)
     throw ModelFileError(file, "binary glTF claims " + std::to_string(length) +
-                                   " bytes, but the file has " + std::to_string(bytes.size()));
-  bytes = bytes.substr(0, length);
-  const GlbChunk json = ChunkAt(bytes, kHeaderBytes, file);
+                                   " bytes, but the file has " + std::to_string(fileSize));
+  const GlbChunk json = ChunkAt(head, length, kHeaderBytes, file);
   if (json.type != kJsonChunk)
     throw ModelFileError(file, "binary glTF does not start with a JSON chunk");
-  GlbChunks chunks{json.data, {}};
-  const std::size_t next = kHeaderBytes + kChunkHeaderBytes + PaddedToFour(json.data.size());
-  if (next >= bytes.size()) return chunks;
-  const GlbChunk bin = ChunkAt(bytes, next, file);
-  if (bin.type == kBinChunk) chunks.bin = bin.data;
-  return chunks;
+  GlbLayout layout{head.substr(json.offset, json.length)};
+  const std::size_t next = json.offset + PaddedToFour(json.length);
+  if (next >= length) return layout;
+  const GlbChunk bin = ChunkAt(head, length, next, file);
+  if (bin.type == kBinChunk) {
+    layout.binOffset = bin.offset;
+    layout.binSize = bin.length;
+  }
+  return layout;
+}
+
+GlbChunks SplitGlb(std::string_view bytes, const std::string& file) {
+  const GlbLayout layout = GlbLayoutOf(bytes, bytes.size(), file);
+  return {layout.json, bytes.substr(layout.binOffset, layout.binSize)};
 }
 
 void WriteGlb(std::string_view json, const std::vector<std::string_view>* bin,

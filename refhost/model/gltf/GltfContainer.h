@@ -30,11 +30,31 @@ inline std::string_view ZeroPadding(std::size_t size) {
   return {kZeros, PaddedToFour(size) - size};
 }
 
+// Where a .glb's chunks lie: its JSON, and the offset and size of its binary
+// chunk (size 0 when it has none).
+struct GlbLayout {
+  std::string_view json;
+  std::size_t binOffset = 0;
+  std::size_t binSize = 0;
+};
+
 // Whether the bytes start as a binary glTF does.
 bool IsGlb(std::string_view bytes);
 
-// The chunks of a .glb; ModelFileError naming `file` when its header or a
-// chunk is broken.
+// The header and the JSON chunk's header, which say how long the JSON is.
+inline constexpr std::size_t kGlbStartBytes = 20;
+
+// Bytes from its start that a .glb's layout is read from: the header, the
+// JSON chunk and the next chunk's header; `start` holds its first
+// kGlbStartBytes. The binary chunk's data, when there is one, follows them.
+std::size_t GlbHeadSize(std::string_view start);
+
+// The layout of a .glb of `fileSize` bytes, read from `head`, its first
+// GlbHeadSize bytes (all of it when it is shorter); ModelFileError naming
+// `file` when its header or a chunk is broken.
+GlbLayout GlbLayoutOf(std::string_view head, std::size_t fileSize, const std::string& file);
+
+// The chunks of a .glb held in memory; errors as GlbLayoutOf.
 GlbChunks SplitGlb(std::string_view bytes, const std::string& file);
 
 // Hands `sink` a .glb of the JSON text and, unless `bin` is null, the binary

@@ -1,5 +1,9 @@
 #include "refhost/model/gltf/GltfReader.h"
 
+#include <cstdio>
+#include <functional>
+#include <utility>
+
 #include "refhost/files/WholeFile.h"
 #include "refhost/model/gltf/GltfContainer.h"
 #include "refhost/model/gltf/GltfError.h"
@@ -69,44 +73,115 @@ std::string FirstLine(const std::string& text) {
   return line.empty() ? "the glTF loader refused it" : line;
 }
 
-tinygltf::Model Load(const std::string& bytes, bool binary, const std::filesystem::path& folder,
-                     const std::string& name) {
+// Reads `length` bytes from the start of a .glb's binary chunk into `out`;
+// ModelFileError when they cannot be read.
+using ChunkReader = std::function<void(std::vector<unsigned char>& out, std::size_t length)>;
+
+// The loader takes a .glb's first buffer, the binary chunk, from a file of
+// this name, which no URI names: so the chunk is read straight into the
+// buffer the loader keeps, never held twice.
+constexpr const char* kChunkFile = "\x1F binary chunk";
+
+bool IsChunkFile(const std::string& path) {
+  const std::string_view name(kChunkFile);
+  return path.size() >= name.size() &&
+         path.compare(path.size() - name.size(), name.size(), name) == 0;
+}
+
+bool ChunkOrFileExists(const std::string& path, void* reader) {
+  return IsChunkFile(path) ? reader != nullptr : tinygltf::FileExists(path, nullptr);
+}
+
+bool ReadChunkOrFile(std::vector<unsigned char>* out, std::string* error, const std::string& path,
+                     void* reader) {
+  if (!IsChunkFile(path)) return tinygltf::ReadWholeFile(out, error, path, nullptr);
+  const auto& read = *static_cast<const std::pair<ChunkReader, std::size_t>*>(reader);
+  read.first(*out, read.second);
+  return true;
+}
+
+// The asset's JSON as the loader is to read it, the first buffer naming the
+// chunk file when it has no URI; its length, already checked to fit the
+// chunk, is what the loader asks for.
+std::string LoaderJson(const GltfJson& asset, std::size_t& chunkBytes) {
+  GltfJson named = asset;
+  const auto buffers = named.find("buffers");
+  if (buffers == named.end() || !buffers->is_array() || buffers->empty()) return named.dump();
+  GltfJson& first = (*buffers)[0];
+  if (first.is_object() && !first.contains("uri")) {
+    chunkBytes = first.value("byteLength", std::size_t{0});
+    first["uri"] = kChunkFile;
+  }
+  return named.dump();
+}
+
+tinygltf::Model Load(const GltfJson& asset, std::string_view text, const ChunkReader* chunk,
+                     const std::filesystem::path& folder, const std::string& name) {
   tinygltf::TinyGLTF loader;
   loader.SetImageLoader(KeepImageUndecoded, nullptr);
+  std::pair<ChunkReader, std::size_t> reader;
+  std::string named;
+  if (chunk != nullptr) {
+    reader.first = *chunk;
+    named = LoaderJson(asset, reader.second);
+    text = named;
+  }
+  loader.SetFsCallbacks({ChunkOrFileExists, tinygltf::ExpandFilePath, ReadChunkOrFile,
+                         tinygltf::WriteWholeFile, chunk != nullptr ? &reader : nullptr});
   tinygltf::Model model;
   std::string error;
   std::string warning;
-  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-  const auto length = static_cast<unsigned int>(bytes.size());
-  const std::string base = folder.string();
-  const bool loaded =
-      binary ? loader.LoadBinaryFromMemory(&model, &error, &warning, data, length, base)
-             : loader.LoadASCIIFromString(&model, &error, &warning, bytes.data(), length, base);
-  if (!loaded) throw GltfError(name, "", FirstLine(error));
+  if (!loader.LoadASCIIFromString(&model, &error, &warning, text.data(),
+                                  static_cast<unsigned int>(text.size()), folder.string()))
+    throw GltfError(name, "", FirstLine(error));
   return model;
+}
+
+// Parses an asset whose JSON is `text` and, for a .glb, whose binary chunk of
+// `chunkSize` bytes `chunk` reads.
+std::unique_ptr<ModelFile> ParseParts(std::string_view text, const ChunkReader* chunk,
+                                      std::size_t chunkSize, const std::string& name,
+                                      const std::filesystem::path& folder, Document& document) {
+  auto file = std::make_unique<GltfFile>();
+  file->format = chunk != nullptr ? ModelFormat::Glb : ModelFormat::Gltf;
+  file->json = ParseJson(text, name);
+  CheckGltfAsset(file->json, folder, chunk != nullptr ? &chunkSize : nullptr, name);
+  file->model = Load(file->json, text, chunk, folder, name);
+  file->folder = folder;
+  file->meshes = AddMeshObjects(file->model, name, document);
+  return file;
 }
 
 }  // namespace
 
 std::unique_ptr<ModelFile> ParseGltf(std::string bytes, const std::string& name,
                                      const std::filesystem::path& folder, Document& document) {
-  auto file = std::make_unique<GltfFile>();
-  const bool binary = IsGlb(bytes);
-  file->format = binary ? ModelFormat::Glb : ModelFormat::Gltf;
-  const GlbChunks chunks = binary ? SplitGlb(bytes, name) : GlbChunks{bytes, {}};
-  file->json = ParseJson(chunks.json, name);
-  const std::size_t chunkSize = chunks.bin.size();
-  CheckGltfAsset(file->json, folder, binary ? &chunkSize : nullptr, name);
-  file->model = Load(bytes, binary, folder, name);
-  // The loaded model holds the buffers; the file's bytes are not needed again.
-  std::string().swap(bytes);
-  file->folder = folder;
-  file->meshes = AddMeshObjects(file->model, name, document);
-  return file;
+  if (!IsGlb(bytes)) return ParseParts(bytes, nullptr, 0, name, folder, document);
+  const GlbChunks chunks = SplitGlb(bytes, name);
+  const ChunkReader chunk = [&](std::vector<unsigned char>& out, std::size_t length) {
+    out.assign(chunks.bin.begin(), chunks.bin.begin() + static_cast<std::ptrdiff_t>(length));
+  };
+  return ParseParts(chunks.json, &chunk, chunks.bin.size(), name, folder, document);
 }
 
 std::unique_ptr<ModelFile> ReadGltfFile(const std::filesystem::path& path, Document& document) {
-  return ParseGltf(ReadFileBytes(path), path.string(), path.parent_path(), document);
+  const std::string name = path.string();
+  const std::size_t size = ExpectedSize(path);
+  const OpenedFile in = OpenForReading(path);
+  std::string head = ReadHead(in.get(), kGlbStartBytes, name);
+  // A pipe cannot be read again, nor a .glb of no known size read in parts.
+  if (size == 0)
+    return ParseGltf(head + ReadBytes(in.get(), name, 0), name, path.parent_path(), document);
+  if (!IsGlb(head)) return ParseGltf(ReadFileBytes(path), name, path.parent_path(), document);
+  head += ReadHead(in.get(), GlbHeadSize(head) - head.size(), name);
+  const GlbLayout layout = GlbLayoutOf(head, size, name);
+  // The head ends where the binary chunk starts, so the chunk is what the
+  // file holds next.
+  const ChunkReader chunk = [&](std::vector<unsigned char>& out, std::size_t length) {
+    out.resize(length);
+    ReadExactly(in.get(), out.data(), length, name);
+  };
+  return ParseParts(layout.json, &chunk, layout.binSize, name, path.parent_path(), document);
 }
 
 }  // namespace refhost

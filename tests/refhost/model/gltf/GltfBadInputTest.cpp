@@ -74,6 +74,13 @@ TEST_F(GltfBadFileTest, BrokenJsonAndBinaryContainersNameWhereTheyBreak) {
        "broken JSON: number overflow parsing '1e999'"},
       {"inside-header.glb", std::string("glTF\x02\0\0\0\x08\0\0\0", 12),
        "binary glTF chunk header at byte 12 is cut off"},
+      {"cut-chunk.glb",
+       std::string("glTF\x02\0\0\0\x40\0\0\0\x04\0\0\0JSON{}  \x40\0\0\0BIN\0", 32),
+       "binary glTF claims 64 bytes, but the file has 32"},
+      {"long-chunk.glb",
+       std::string("glTF\x02\0\0\0\x24\0\0\0\x04\0\0\0JSON{}  \x40\0\0\0BIN\0", 32) +
+           std::string(4, '\0'),
+       "binary glTF chunk at byte 24 claims 64 bytes, beyond the file's end"},
       {"deep.gltf",
        "{\"asset\": {\"version\": \"2.0\"},\n\"extras\": " + std::string(200000, '[') +
            std::string(200000, ']') + "}",
