@@ -223,9 +223,14 @@ std::vector<std::uint32_t> GltfReaderAccessors::Indices(int accessor,
     throw GltfError(file_, user,
                     "indices must be unsigned byte, short or int scalars (accessor " +
                         std::to_string(accessor) + ")");
-  const std::string bytes = ElementBytes(accessor, user);
   const std::size_t size = ElementSize(accessor, user);
-  std::vector<std::uint32_t> indices(a.count);
+  std::vector<std::uint32_t> indices(Count(accessor, user));
+  // Indices of 32 bits, the common kind for large meshes, need no widening.
+  if (size == sizeof(std::uint32_t)) {
+    CopyElements(accessor, user, reinterpret_cast<unsigned char*>(indices.data()));
+    return indices;
+  }
+  const std::string bytes = ElementBytes(accessor, user);
   for (std::size_t element = 0; element < a.count; ++element)
     indices[element] =
         IndexAt(reinterpret_cast<const unsigned char*>(bytes.data()) + element * size, size);
