@@ -137,17 +137,22 @@ tinygltf::Model Load(const GltfJson& asset, std::string_view text, const ChunkRe
   return model;
 }
 
-// Parses an asset whose JSON is `text` and, for a .glb, whose binary chunk of
-// `chunkSize` bytes `chunk` reads.
-std::unique_ptr<ModelFile> ParseParts(std::string_view text, const ChunkReader* chunk,
-                                      std::size_t chunkSize, const std::string& name,
-                                      const std::filesystem::path& folder, Document& document) {
+// Loads an asset whose JSON is `text` and, for a .glb, whose binary chunk of
+// `chunkSize` bytes `chunk` reads; its objects are not made yet.
+std::unique_ptr<GltfFile> LoadParts(std::string_view text, const ChunkReader* chunk,
+                                    std::size_t chunkSize, const std::string& name,
+                                    const std::filesystem::path& folder) {
   auto file = std::make_unique<GltfFile>();
   file->format = chunk != nullptr ? ModelFormat::Glb : ModelFormat::Gltf;
   file->json = ParseJson(text, name);
   CheckGltfAsset(file->json, folder, chunk != nullptr ? &chunkSize : nullptr, name);
   file->model = Load(file->json, text, chunk, folder, name);
   file->folder = folder;
+  return file;
+}
+
+std::unique_ptr<ModelFile> WithObjects(std::unique_ptr<GltfFile> file, const std::string& name,
+                                       Document& document) {
   file->meshes = AddMeshObjects(file->model, name, document);
   return file;
 }
@@ -156,12 +161,19 @@ std::unique_ptr<ModelFile> ParseParts(std::string_view text, const ChunkReader* 
 
 std::unique_ptr<ModelFile> ParseGltf(std::string bytes, const std::string& name,
                                      const std::filesystem::path& folder, Document& document) {
-  if (!IsGlb(bytes)) return ParseParts(bytes, nullptr, 0, name, folder, document);
-  const GlbChunks chunks = SplitGlb(bytes, name);
-  const ChunkReader chunk = [&](std::vector<unsigned char>& out, std::size_t length) {
-    out.assign(chunks.bin.begin(), chunks.bin.begin() + static_cast<std::ptrdiff_t>(length));
-  };
-  return ParseParts(chunks.json, &chunk, chunks.bin.size(), name, folder, document);
+  std::unique_ptr<GltfFile> file;
+  if (IsGlb(bytes)) {
+    const GlbChunks chunks = SplitGlb(bytes, name);
+    const ChunkReader chunk = [&](std::vector<unsigned char>& out, std::size_t length) {
+      out.assign(chunks.bin.begin(), chunks.bin.begin() + static_cast<std::ptrdiff_t>(length));
+    };
+    file = LoadParts(chunks.json, &chunk, chunks.bin.size(), name, folder);
+  } else {
+    file = LoadParts(bytes, nullptr, 0, name, folder);
+  }
+  // The loaded model holds the buffers; the file's bytes are not needed again.
+  std::string().swap(bytes);
+  return WithObjects(std::move(file), name, document);
 }
 
 std::unique_ptr<ModelFile> ReadGltfFile(const std::filesystem::path& path, Document& document) {
@@ -181,7 +193,8 @@ std::unique_ptr<ModelFile> ReadGltfFile(const std::filesystem::path& path, Docum
     out.resize(length);
     ReadExactly(in.get(), out.data(), length, name);
   };
-  return ParseParts(layout.json, &chunk, layout.binSize, name, path.parent_path(), document);
+  return WithObjects(LoadParts(layout.json, &chunk, layout.binSize, name, path.parent_path()), name,
+                     document);
 }
 
 }  // namespace refhost

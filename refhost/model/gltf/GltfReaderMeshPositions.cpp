@@ -82,7 +82,7 @@ void GltfMeshPositions::ReadTarget(int target, std::vector<MQPoint>& out) const 
     const auto& attributes = mesh_.primitives[p].targets[static_cast<std::size_t>(target)];
     const auto delta = attributes.find(kPosition);
     if (delta == attributes.end()) {
-      std::copy_n(base_.begin() + first, count, out.begin() + first);
+      std::copy_n(base_.data() + first, count, out.data() + first);
       continue;
     }
     const std::string pointer =
