@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "refhost/files/LargeBuffer.h"
 #include "refhost/text/ModelFileError.h"
 #include "refhost/text/TextCheck.h"
 
@@ -20,6 +21,7 @@ std::string ReadToEnd(std::FILE* file, const std::string& name, std::size_t expe
                       BlockCheck check) {
   std::string bytes;
   bytes.reserve(expectedSize + kChunk);
+  AdviseLargeBuffer(bytes.data(), bytes.capacity());
   std::size_t filled = 0;
   for (;;) {
     bytes.resize(filled + kChunk);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <utility>
 
+#include "refhost/files/LargeBuffer.h"
 #include "refhost/files/WholeFile.h"
 #include "refhost/model/gltf/GltfContainer.h"
 #include "refhost/model/gltf/GltfError.h"
@@ -190,6 +191,8 @@ std::unique_ptr<ModelFile> ReadGltfFile(const std::filesystem::path& path, Docum
   // The head ends where the binary chunk starts, so the chunk is what the
   // file holds next.
   const ChunkReader chunk = [&](std::vector<unsigned char>& out, std::size_t length) {
+    out.reserve(length);
+    AdviseLargeBuffer(out.data(), length);
     out.resize(length);
     ReadExactly(in.get(), out.data(), length, name);
   };
