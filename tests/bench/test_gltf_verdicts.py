@@ -1,6 +1,6 @@
 """The glTF benchmark's report: the asset's shape from its JSON chunk, the
 medians from the recorded runs, and the verdicts at their goals.
-Run with /usr/bin/python3 -m pytest bench/test_gltf_verdicts.py."""
+Run by ctest, or with PYTHONPATH=bench /usr/bin/python3 -m pytest tests/bench."""
 import json
 import struct
 
