@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +19,13 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+std::vector<std::array<std::uint32_t, 3>> Bits(const std::vector<MQPoint>& points) {
+  std::vector<std::array<std::uint32_t, 3>> bits;
+  bits.reserve(points.size());
+  for (const MQPoint& point : points) bits.push_back(BitsOf(point));
+  return bits;
+}
 
 class GltfWriterTest : public HostTest {
  protected:
@@ -107,6 +116,40 @@ TEST_F(GltfWriterTest, MovedBaseGetsNewPositionsAndItsTargetsKeepTheirs) {
         std::fabs(read.ObjectAt(1)->Vertex(vertex).y - smile[static_cast<std::size_t>(vertex)].y),
         1e-6f)
         << "the target's vertex " << vertex << " moved with the base";
+}
+
+// The writer reads each target of the file again to find the ones the
+// document changed, into memory it reuses from target to target: only the
+// edited one may get new data, and every other one must come back to the bit.
+TEST_F(GltfWriterTest, AnEditedTargetAloneGetsNewDeltas) {
+  std::vector<std::vector<MQPoint>> before;
+  const refhost::Document& read = RoundTrip([&](refhost::Document& document) {
+    for (int index = 0; index < document.ObjectCount(); ++index)
+      before.push_back(document.ObjectAt(index)->vertices());
+    document.ObjectAt(2)->SetVertex(3, {7, 7, 7});
+  });
+  before[2][3] = {7, 7, 7};
+  for (int index = 0; index < read.ObjectCount(); ++index)
+    EXPECT_EQ(Bits(read.ObjectAt(index)->vertices()), Bits(before[static_cast<std::size_t>(index)]))
+        << read.ObjectAt(index)->name();
+  const refhost::GltfJson& targets = Asset().json["meshes"][0]["primitives"][0]["targets"];
+  TestAsset().Write(folder / "again.glb", GltfBuilder::Storage::Glb);
+  Read(folder / "again.glb");
+  const refhost::GltfJson& original = Asset().json["meshes"][0]["primitives"][0]["targets"];
+  EXPECT_EQ(targets[0], original[0]) << "the smile keeps its accessor";
+  EXPECT_NE(targets[1], original[1]) << "the blink has new deltas";
+}
+
+// Exporters put a .glb's images in buffer views of its binary chunk.
+TEST_F(GltfWriterTest, AnImageInTheBinaryChunkComesBackAsItWas) {
+  GltfBuilder asset = TestAsset();
+  const std::string png = TinyPng();
+  asset.json["images"] = {{{"bufferView", asset.View(std::vector<char>(png.begin(), png.end()))},
+                           {"mimeType", "image/png"}}};
+  asset.Write(folder / "in.glb", GltfBuilder::Storage::Glb);
+  refhost::Document& document = Read(folder / "in.glb");
+  models.back()->Write(document, folder / "out.glb");
+  EXPECT_EQ(TempDir::Read(folder / "out.glb"), TempDir::Read(folder / "in.glb"));
 }
 
 TEST_F(GltfWriterTest, AnObjectThatIsNoTargetBecomesAMeshInTheScene) {
