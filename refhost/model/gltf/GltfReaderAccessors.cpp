@@ -202,11 +202,11 @@ void GltfReaderAccessors::ReadPoints(int accessor, const std::string& user, MQPo
   const std::string pointer = JsonPointer("accessors", accessor);
   static_assert(sizeof(MQPoint) == 3 * sizeof(float), "a point is a float VEC3 element");
   CopyElements(accessor, user, reinterpret_cast<unsigned char*>(out));
-  for (std::size_t element = 0; element < a.count; ++element)
-    if (!IsFinite(out[element]))
-      throw GltfError(file_, pointer,
-                      "element " + std::to_string(element) + " is " + PointText(out[element]) +
-                          ", not a finite position");
+  const std::size_t element = FirstNonFinite(out, a.count);
+  if (element != a.count)
+    throw GltfError(file_, pointer,
+                    "element " + std::to_string(element) + " is " + PointText(out[element]) +
+                        ", not a finite position");
 }
 
 std::vector<MQPoint> GltfReaderAccessors::Points(int accessor, const std::string& user) const {

@@ -26,10 +26,11 @@ void AddBase(MQPoint* points, const MQPoint* base, std::size_t count, const std:
   for (std::size_t at = 0; at < count; ++at) {
     MQPoint& point = points[at];
     point = {base[at].x + point.x, base[at].y + point.y, base[at].z + point.z};
-    if (!IsFinite(point))
-      throw GltfError(file, pointer,
-                      "vertex " + std::to_string(at) + " moves to a position that is not finite");
   }
+  const std::size_t moved = FirstNonFinite(points, count);
+  if (moved != count)
+    throw GltfError(file, pointer,
+                    "vertex " + std::to_string(moved) + " moves to a position that is not finite");
 }
 
 }  // namespace
