@@ -92,4 +92,24 @@ TEST_F(GltfBadFileTest, BrokenJsonAndBinaryContainersNameWhereTheyBreak) {
   }
 }
 
+// A .glb file is read in parts, its head first; one that holds no binary
+// chunk, or a chunk of another kind after its JSON, ends within that head
+// and reads as an asset without buffers.
+TEST_F(GltfBadFileTest, BinaryGltfWithoutABinaryChunkReadsFromAFile) {
+  const std::string json = R"({"asset": {"version": "2.0"}})";
+  const std::string padded = json + std::string((4 - json.size() % 4) % 4, ' ');
+  const auto word = [](std::size_t value) {
+    std::string bytes;
+    for (int byte = 0; byte < 4; ++byte) bytes += static_cast<char>(value >> (8 * byte) & 0xFF);
+    return bytes;
+  };
+  const std::string jsonChunk = word(padded.size()) + "JSON" + padded;
+  const std::string other = word(4) + "XTRA" + std::string(4, '\0');
+  for (const std::string& chunks : {jsonChunk, jsonChunk + other}) {
+    const std::filesystem::path path = folder / "plain.glb";
+    TempDir::Write(path, "glTF" + word(2) + word(12 + chunks.size()) + chunks);
+    EXPECT_EQ(ReadError(path), "") << chunks.size() << " bytes of chunks";
+  }
+}
+
 }  // namespace

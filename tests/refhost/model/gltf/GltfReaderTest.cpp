@@ -98,6 +98,34 @@ TEST_P(GltfReaderTest, AFileAndTheSameBytesInMemoryReadAlike) {
   EXPECT_EQ(DumpDocument(fromMemory), DumpDocument(fromFile));
 }
 
+// Targets are read one after the other into memory reused between them: a
+// primitive that a target leaves alone must show the base, never what the
+// target before moved there.
+TEST_P(GltfReaderTest, APrimitiveATargetLeavesAloneShowsTheBase) {
+  GltfBuilder b;
+  const std::vector<MQPoint> near = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+  const std::vector<MQPoint> far = {{5, 0, 0}, {6, 0, 0}, {5, 1, 0}};
+  const refhost::GltfJson lift = {{"POSITION", b.Points(std::vector<MQPoint>(3, {0, 0, 1}))}};
+  b.json["meshes"] = {{{"name", "pair"},
+                       {"primitives",
+                        {{{"attributes", {{"POSITION", b.Points(near)}}},
+                          {"targets", {lift, refhost::GltfJson::object()}}},
+                         {{"attributes", {{"POSITION", b.Points(far)}}},
+                          {"targets", {refhost::GltfJson::object(), lift}}}}}}};
+  b.Write(AssetPath(), GetParam());
+  refhost::Document& document = referenceHost().NewDocument();
+  model = refhost::ReadModelFile(AssetPath(), document);
+  const refhost::Object& base = *document.ObjectAt(0);
+  const refhost::Object& nearLift = *document.ObjectAt(1);
+  const refhost::Object& farLift = *document.ObjectAt(2);
+  for (int vertex = 0; vertex < 3; ++vertex) {
+    EXPECT_EQ(BitsOf(nearLift.Vertex(vertex)), BitsOf(Plus(base.Vertex(vertex), {0, 0, 1})));
+    EXPECT_EQ(BitsOf(nearLift.Vertex(3 + vertex)), BitsOf(base.Vertex(3 + vertex)));
+    EXPECT_EQ(BitsOf(farLift.Vertex(vertex)), BitsOf(base.Vertex(vertex))) << "not the lift before";
+    EXPECT_EQ(BitsOf(farLift.Vertex(3 + vertex)), BitsOf(Plus(base.Vertex(3 + vertex), {0, 0, 1})));
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Storages, GltfReaderTest,
                          ::testing::Values(GltfBuilder::Storage::BinFile,
                                            GltfBuilder::Storage::DataUri,
