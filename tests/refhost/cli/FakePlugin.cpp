@@ -1,7 +1,9 @@
-// A plug-in module that fails the host's handshake on purpose, built once
-// per failure: FAKE_VERSION_ANSWER is its MQCheckVersion answer and
-// FAKE_INIT_RESULT its MQInit result.
+// A plug-in module that fails on purpose, built once per failure:
+// FAKE_VERSION_ANSWER is its MQCheckVersion answer, FAKE_INIT_RESULT its
+// MQInit result, and with FAKE_CRASH its command ends the process as a
+// plug-in that fails hard would.
 #include <cstdint>
+#include <cstdlib>
 
 #include "abi/Export.h"
 #include "abi/HostApi.h"
@@ -15,4 +17,10 @@ BLENDFORGE_EXPORT void MQGetPlugInID(std::uint32_t* product, std::uint32_t* id) 
 BLENDFORGE_EXPORT const char* MQGetPlugInName() { return "fake"; }
 BLENDFORGE_EXPORT int MQGetPlugInType() { return 4; }
 BLENDFORGE_EXPORT const char* MQEnumString(int index) { return index == 0 ? "fake" : nullptr; }
-BLENDFORGE_EXPORT int MQModifyObject(int, MQDocument) { return 0; }
+BLENDFORGE_EXPORT int MQModifyObject(int, MQDocument) {
+#ifdef FAKE_CRASH
+  std::abort();
+#else
+  return 0;
+#endif
+}

@@ -46,6 +46,24 @@ TEST_F(RunModelsTest, BadFilesFailAloneWithTheirOwnLinesAndTheRunSaysSo) {
   }
 }
 
+// Each model is merged in a process of its own, so that a plug-in that ends
+// its process takes no other model with it, and the run says how it ended.
+TEST_F(RunModelsTest, AWorkerThatCrashesFailsOnlyItsModel) {
+  const std::vector<std::string> batch{GoodModel("a.obj"), GoodModel("b.obj")};
+  std::string arguments = "run " + ShellWord(ModuleFile("cli_fake_crashing_plugin"));
+  for (const std::string& model : batch) arguments += " " + ShellWord(model);
+  const CliResult result = RunRefhost(arguments + " " + Into(merged) + " -j 1");
+
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "0 merged, 2 failed\n") << "the second model was still tried";
+  const std::vector<std::string> lines = SortedLines(result.err);
+  ASSERT_EQ(lines.size(), 2u) << result.err;
+  for (std::size_t at = 0; at < lines.size(); ++at)
+    EXPECT_THAT(lines[at],
+                ::testing::StartsWith("refhost: " + batch[at] + ": the merge's process ended "));
+  EXPECT_FALSE(std::filesystem::exists(merged / "a.obj")) << "a crashed merge left a result";
+}
+
 TEST_F(RunModelsTest, OneWorkerOrTwoGiveTheSameResults) {
   const std::vector<std::string> batch{GoodModel("a.obj"), BadModel("bad.obj"), GoodModel("b.obj"),
                                        GoodModel("c.obj")};
