@@ -7,11 +7,11 @@ every vertex, zero outside the region each moves. About 33 MB.
 
 Usage: face_rig_gltf.py > face-rig.glb
 """
-import json
-import struct
 import sys
 
 import numpy as np
+
+from glb import glb_bytes
 
 TARGETS = 40
 PRIMITIVES = ((181, 171, 1.0), (54, 45, 0.15))  # columns, rows, radius
@@ -79,11 +79,6 @@ def primitive(binary, columns, rows, radius):
     return {"attributes": attributes, "indices": indices, "material": 0, "targets": targets}
 
 
-def chunk(kind, data, pad):
-    data += pad * (-len(data) % 4)
-    return struct.pack("<I4s", len(data), kind) + data
-
-
 def main():
     if len(sys.argv) != 1:
         sys.exit(__doc__)
@@ -100,9 +95,7 @@ def main():
         "accessors": binary.accessors, "bufferViews": binary.views,
         "buffers": [{"byteLength": binary.size}],
     }
-    body = (chunk(b"JSON", json.dumps(asset).encode(), b" ") +
-            chunk(b"BIN\0", b"".join(binary.pieces), b"\0"))
-    sys.stdout.buffer.write(struct.pack("<4sII", b"glTF", 2, 12 + len(body)) + body)
+    sys.stdout.buffer.write(glb_bytes(asset, b"".join(binary.pieces)))
 
 
 if __name__ == "__main__":

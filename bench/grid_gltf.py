@@ -5,10 +5,10 @@ morph targets t1 and t2 whose deltas move every vertex.
 
 Usage: grid_gltf.py SIDE > grid.glb
 """
-import json
 import struct
 import sys
 
+from glb import glb_bytes
 from grid_obj import TARGET_OFFSETS
 
 
@@ -24,11 +24,6 @@ def triangles(side):
             corner = row * side + column
             yield corner, corner + 1, corner + side + 1
             yield corner, corner + side + 1, corner + side
-
-
-def chunk(kind, data, pad):
-    data += pad * (-len(data) % 4)
-    return struct.pack("<I4s", len(data), kind) + data
 
 
 def main():
@@ -63,8 +58,7 @@ def main():
             "targets": [{"POSITION": 1}, {"POSITION": 2}]}]}],
         "accessors": accessors, "bufferViews": views, "buffers": [{"byteLength": start}],
     }
-    body = chunk(b"JSON", json.dumps(asset).encode(), b" ") + chunk(b"BIN\0", b"".join(pieces), b"\0")
-    sys.stdout.buffer.write(struct.pack("<4sII", b"glTF", 2, 12 + len(body)) + body)
+    sys.stdout.buffer.write(glb_bytes(asset, b"".join(pieces)))
 
 
 if __name__ == "__main__":
