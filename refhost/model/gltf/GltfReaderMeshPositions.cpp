@@ -33,8 +33,8 @@ void AddBase(MQPoint* points, const MQPoint* base, std::size_t count, const std:
                     "vertex " + std::to_string(moved) + " moves to a position that is not finite");
 }
 
-}  // namespace
-
+// The slices of GltfMeshPositions::slices(); ModelFileError naming `file`
+// and the primitive at fault otherwise.
 std::vector<GltfPrimitiveSlice> MeshSlices(const tinygltf::Model& model, int mesh,
                                            const GltfReaderAccessors& accessors,
                                            const std::string& file) {
@@ -58,6 +58,8 @@ std::vector<GltfPrimitiveSlice> MeshSlices(const tinygltf::Model& model, int mes
   }
   return slices;
 }
+
+}  // namespace
 
 GltfMeshPositions::GltfMeshPositions(const tinygltf::Model& model, int mesh,
                                      const GltfReaderAccessors& accessors, const std::string& file)

@@ -11,13 +11,6 @@
 
 namespace refhost {
 
-// Where each primitive's POSITION values sit among the mesh's vertices, in
-// primitive order; every primitive's morph targets checked to be as many as
-// the first's. ModelFileError naming `file` and the primitive otherwise.
-std::vector<GltfPrimitiveSlice> MeshSlices(const tinygltf::Model& model, int mesh,
-                                           const GltfReaderAccessors& accessors,
-                                           const std::string& file);
-
 // A mesh's positions in primitive order, read from its accessors: the base's
 // once, and each morph target's on demand into memory the caller reuses, so
 // that reading many targets allocates nothing per target.
@@ -26,6 +19,9 @@ class GltfMeshPositions {
   GltfMeshPositions(const tinygltf::Model& model, int mesh, const GltfReaderAccessors& accessors,
                     const std::string& file);
 
+  // Where each primitive's POSITION values sit among the mesh's vertices, in
+  // primitive order; every primitive's morph targets checked to be as many
+  // as the first's.
   const std::vector<GltfPrimitiveSlice>& slices() const { return slices_; }
   const std::vector<MQPoint>& base() const { return base_; }
   // Morph target `target`'s positions, base + delta in float32 for every
